@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+// Plays the intro modally over its owner and returns when it has closed. Throws when the video
+// cannot be opened, before any window shows. Tests replace it so that nothing blocks them.
+class IntroLauncher
+{
+public:
+    virtual ~IntroLauncher() = default;
+    virtual void showIntro(QWidget* owner) = 0;
+};

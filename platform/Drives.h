@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <optional>
+
+enum class DriveType { Removable, Fixed, CdRom, Remote, RamDisk, Unknown };
+
+// The prefix's drives (each dosdevices link "x:"), in letter order; the bare machine has Z: = /.
+namespace Drives {
+QList<QChar> letters();   // upper case
+DriveType type(QChar letter);
+// The volume label; nullopt when the drive has no medium or the label cannot be read.
+std::optional<QString> label(QChar letter);
+// True when the drive's folder exists and can be listed (it has a medium).
+bool hasMedium(QChar letter);
+} // namespace Drives

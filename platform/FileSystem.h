@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+// File attributes as Windows numbers them.
+enum FileAttribute : quint32 {
+    AttrReadOnly = 0x01,
+    AttrHidden = 0x02,
+    AttrSystem = 0x04,
+    AttrVolumeLabel = 0x08,
+    AttrDirectory = 0x10,
+    AttrArchive = 0x20,
+    AttrNormal = 0x80
+};
+
+struct DirEntry
+{
+    QString name; // as the disk spells it
+    qint64 size = 0;
+    quint32 attributes = 0;
+};
+
+enum class ListFilter {
+    Everything, // every entry, whatever its attributes
+    Folders     // folders only, without hidden, system and volume-label entries
+};
+
+// The file services. Failures of opens, reads and writes throw EInOutError with the Win32 number;
+// listing, existence tests and folder creation report nothing.
+namespace FileSystem {
+
+// The entries of a folder matching the last component of pattern ("*" and "?", without regard
+// to case, DOS rules: "*.*" matches every name). Sorted as Windows' file systems list: by name
+// upper-cased, code unit by code unit. An unlistable folder gives no entries.
+QList<DirEntry> list(const QString& pattern, ListFilter filter);
+
+bool folderExists(const QString& path);
+bool fileExists(const QString& path); // an entry that is not a folder
+bool createFolder(const QString& path); // the last component only
+quint32 attributes(const QString& path); // 0xFFFFFFFF when there is no such entry
+void removeFile(const QString& path); // throws EInOutError
+// Renames over an existing file (the destination's name on disk is kept). Throws EInOutError.
+void renameFile(const QString& from, const QString& to);
+
+// Free bytes for an unprivileged user on drive number (1 = A, 3 = C); nullopt when the drive
+// cannot be queried.
+std::optional<qint64> freeSpace(int driveNumber);
+
+} // namespace FileSystem
+
+// An open file; closes itself when it goes out of scope.
+class WinFile
+{
+public:
+    // Read only; others may read and write it meanwhile.
+    static WinFile openRead(const QString& path);
+    // Creates the file or truncates it, plain attributes (rw for the user, subject to the umask).
+    // An existing read-only, hidden or system file fails as access denied (5).
+    static WinFile create(const QString& path);
+
+    WinFile(WinFile&&) noexcept;
+    WinFile& operator=(WinFile&&) noexcept;
+    ~WinFile();
+
+    qint64 read(char* buffer, qint64 count);         // 0 at the end
+    qint64 write(const char* buffer, qint64 count);  // bytes written
+    qint64 size() const;
+    void close(); // throws EInOutError when the close fails
+
+private:
+    explicit WinFile(int descriptor);
+    int m_descriptor = -1;
+};
+
+// Tests make writes fail on purpose: after `bytesAllowed` more bytes, writes fail with `error`.
+// Cleared by clearFaults().
+namespace FileFaults {
+void failWritesAfter(qint64 bytesAllowed, int error);
+void clearFaults();
+} // namespace FileFaults

@@ -1,0 +1,1 @@
+#include "Guarded.h"

@@ -1,0 +1,1 @@
+#include "WinePrefix.h"

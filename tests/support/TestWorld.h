@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A machine of its own for one test: a temporary folder with a Wine prefix (system.reg,
+// user.reg, dosdevices) and a medium (the folder the installer is started from). While it lives,
+// WINEPREFIX names its prefix and the current directory is its medium; both are restored after.
+class TestWorld
+{
+public:
+    explicit TestWorld(bool win64 = true);
+    ~TestWorld();
+    TestWorld(const TestWorld&) = delete;
+    TestWorld& operator=(const TestWorld&) = delete;
+
+    QString root() const;     // the temporary folder
+    QString prefix() const;   // <root>/prefix
+    QString driveC() const;   // <root>/prefix/drive_c, drive C:
+    QString medium() const;   // <root>/medium, the current directory
+
+    // Replaces the registry files with a header and these sections (Wine's own text format).
+    void writeSystemReg(const QByteArray& sections);
+    void writeUserReg(const QByteArray& sections);
+    // Writes the game's uninstall entry as a string value (escaped as Wine escapes it).
+    void setUninstallString(const QString& value, bool wow6432Node = false);
+
+    // Adds dosdevices/<letter>: pointing at target (a missing target is a drive without medium).
+    void addDrive(QChar letter, const QString& target);
+
+    // Creates a host folder (and its parents) under root; returns its path.
+    QString makeFolder(const QString& relativePath) const;
+    // Writes a file under root; returns its path.
+    QString writeFile(const QString& relativePath, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldPrefix;
+    bool m_hadPrefix = false;
+    QString m_oldCurrent;
+    bool m_win64;
+};
