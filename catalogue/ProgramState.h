@@ -10,7 +10,7 @@ struct ProgramState
     qint64 selectedTotal = 0; // bytes of the ticked entries
     qint64 copiedTotal = 0;   // bytes written in the current run
     QString destinationFolder;
-    QString gameFolder; // no trailing backslash except a drive root; empty when unknown
+    QString gameFolder;   // no trailing backslash except a drive root; empty when unknown
     QString sourceFolder; // relative to the current directory
     bool continueRun = true;
     bool skipAll = false;

@@ -1,0 +1,214 @@
+#include "InstallRun.h"
+
+#include "DuplicatePrompt.h"
+#include "Errors.h"
+#include "FileSystem.h"
+#include "ProgramState.h"
+#include "ScenarioListModel.h"
+#include "WinPath.h"
+
+#include <QCoreApplication>
+#include <QScopeGuard>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr quint32 noEntry = 0xFFFFFFFF;
+constexpr int accessDenied = 5;
+constexpr int diskFull = 112;
+
+int percent(qint64 part, qint64 whole)
+{
+    if (whole <= 0)
+        return 100; // nothing to copy is all copied
+    return static_cast<int>(std::clamp<qint64>(part * 100 / whole, 0, 100));
+}
+
+// A hidden file beside the destination that receives the copy; it replaces the destination only
+// when complete and is removed in every other case.
+class PendingFile
+{
+public:
+    explicit PendingFile(const QString& folder) : m_path(freeName(folder)), m_file(create(m_path))
+    {
+    }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    ~PendingFile()
+    {
+        if (m_placed)
+            return;
+        try {
+            m_file.close();
+        } catch (const std::exception&) {
+        }
+        try {
+            FileSystem::removeFile(m_path);
+        } catch (const std::exception&) {
+        }
+    }
+
+    qint64 write(const char* data, qint64 count) { return m_file.write(data, count); }
+
+    void putInPlace(const QString& destinationPath)
+    {
+        m_file.close();
+        FileSystem::renameFile(m_path, destinationPath);
+        m_placed = true;
+    }
+
+private:
+    // A dot name (hidden, and not a scenario name to any listing) that no file has yet.
+    static QString freeName(const QString& folder)
+    {
+        const QString stem = QStringLiteral(".install-%1-").arg(QCoreApplication::applicationPid());
+        for (int attempt = 0;; ++attempt) {
+            const QString path =
+                WinPath::join(folder, stem + QString::number(attempt) + QStringLiteral(".tmp"));
+            if (FileSystem::attributes(path) == noEntry)
+                return path;
+        }
+    }
+    static WinFile create(const QString& path) { return WinFile::create(path); }
+
+    QString m_path;
+    WinFile m_file;
+    bool m_placed = false;
+};
+
+} // namespace
+
+InstallRun::InstallRun(ProgramState& state, ScenarioListModel& list, InstallRunUi& ui)
+    : m_state(state), m_list(list), m_ui(ui)
+{
+}
+
+void InstallRun::start()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    const bool listWasFrozen = m_list.isFrozen();
+    m_list.setFrozen(true);
+    const auto finish = qScopeGuard([this, listWasFrozen] {
+        m_list.setFrozen(listWasFrozen);
+        m_running = false;
+    });
+
+    m_state.skipAll = false;
+    m_state.overwriteAll = false;
+    m_state.continueRun = true;
+    m_state.copiedTotal = 0;
+
+    m_ui.checkGameFolder();
+    if (m_state.gameFolder.isEmpty())
+        return;
+    for (const char* subfolder : {"\\SCENARIO", "\\CAMPAIGN"}) {
+        const QString folder = m_state.gameFolder + QLatin1String(subfolder);
+        if (!FileSystem::folderExists(folder))
+            FileSystem::createFolder(folder);
+    }
+
+    m_sincePaint.start();
+    const QString sourceFolder = m_state.sourceFolder;
+    const QString destinationFolder = m_state.destinationFolder;
+    for (int row = 0; row < m_list.rowCount() && m_state.continueRun; ++row) {
+        if (m_list.entry(row).ticked)
+            installFile(WinPath::join(sourceFolder, m_list.entry(row).name), destinationFolder);
+    }
+    showStatus(QStringLiteral("Ready."));
+}
+
+void InstallRun::installFile(const QString& sourcePath, const QString& destinationFolder)
+{
+    const QString name = WinPath::fileName(sourcePath);
+    const QString destinationPath = WinPath::join(destinationFolder, name);
+    if (!mayWrite(destinationPath))
+        return;
+    copyFile(sourcePath, destinationPath);
+    m_ui.showFreeSpace();
+}
+
+bool InstallRun::mayWrite(const QString& destinationPath)
+{
+    if (m_state.overwriteAll || !FileSystem::fileExists(destinationPath))
+        return true;
+    if (m_state.skipAll)
+        return false;
+    switch (m_ui.askDuplicate(destinationPath)) {
+    case SkipFile:
+        return false;
+    case SkipAll:
+        m_state.skipAll = true;
+        return false;
+    case OverwriteAll:
+        m_state.overwriteAll = true;
+        return true;
+    case CancelInstallation:
+    case PromptClosed:
+        m_state.continueRun = false;
+        return false;
+    default:
+        return true;
+    }
+}
+
+void InstallRun::copyFile(const QString& sourcePath, const QString& destinationPath)
+{
+    try {
+        WinFile source = WinFile::openRead(sourcePath);
+        const quint32 existing = FileSystem::attributes(destinationPath);
+        if (existing != noEntry &&
+            (existing & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
+            throw EInOutError(accessDenied);
+        const QString folder = destinationPath.left(destinationPath.lastIndexOf(QLatin1Char('\\')));
+        PendingFile target(folder);
+        showStatus(QStringLiteral("Copying %1 ...").arg(WinPath::fileName(destinationPath)));
+
+        const qint64 size = source.size();
+        qint64 done = 0;
+        std::array<char, BlockSize> buffer;
+        while (const qint64 got = source.read(buffer.data(), BlockSize)) {
+            for (qint64 written = 0; written < got;) {
+                const qint64 stored = target.write(buffer.data() + written, got - written);
+                if (stored <= 0)
+                    throw EInOutError(diskFull);
+                written += stored;
+                done += stored;
+                m_state.copiedTotal += stored;
+                showProgress(done, size);
+            }
+        }
+        target.putInPlace(destinationPath);
+    } catch (...) {
+        m_ui.setOverallProgress(100);
+        throw;
+    }
+    // The whole file is there, whatever size it had when the copy began.
+    m_ui.setFileProgress(100);
+    m_ui.setOverallProgress(100);
+    paint();
+}
+
+void InstallRun::showProgress(qint64 done, qint64 size)
+{
+    if (m_sincePaint.elapsed() < PaintInterval)
+        return;
+    m_ui.setFileProgress(percent(done, size));
+    m_ui.setOverallProgress(percent(m_state.copiedTotal, m_state.selectedTotal));
+    paint();
+}
+
+void InstallRun::showStatus(const QString& text)
+{
+    m_ui.showStatus(text);
+    paint();
+}
+
+void InstallRun::paint()
+{
+    m_ui.paintNow();
+    m_sincePaint.restart();
+}

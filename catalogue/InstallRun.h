@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+
+class ScenarioListModel;
+struct ProgramState;
+
+// What an installation run asks of the window that started it.
+class InstallRunUi
+{
+public:
+    virtual ~InstallRunUi() = default;
+    virtual void showStatus(const QString& text) = 0;
+    virtual void setFileProgress(int percent) = 0;
+    virtual void setOverallProgress(int percent) = 0;
+    // Rewrites the free-space line; throws when the game folder names no drive.
+    virtual void showFreeSpace() = 0;
+    // One of DuplicateAnswer's values.
+    virtual int askDuplicate(const QString& destinationPath) = 0;
+    // Runs before the run reads the game folder: may offer to choose another one.
+    virtual void checkGameFolder() {}
+    // Lets the window paint what changed, taking no user input.
+    virtual void paintNow() {}
+};
+
+// One installation: copies the ticked entries of the list, in display order, from the source
+// folder into the destination folder, asking about each file that exists already. Every file is
+// written under a temporary name beside its destination and takes its place only when complete,
+// so a failed copy leaves neither a partial file nor a damaged original.
+class InstallRun
+{
+public:
+    static constexpr qint64 BlockSize = 2048;
+    static constexpr qint64 PaintInterval = 16; // ms
+
+    InstallRun(ProgramState& state, ScenarioListModel& list, InstallRunUi& ui);
+
+    // The whole run; an error ends it and leaves through the exception. Does nothing while a run
+    // is already under way.
+    void start();
+    bool isRunning() const { return m_running; }
+
+private:
+    void installFile(const QString& sourcePath, const QString& destinationFolder);
+    bool mayWrite(const QString& destinationPath);
+    void copyFile(const QString& sourcePath, const QString& destinationPath);
+    // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
+    void showProgress(qint64 done, qint64 size);
+    void showStatus(const QString& text);
+    void paint();
+
+    ProgramState& m_state;
+    ScenarioListModel& m_list;
+    InstallRunUi& m_ui;
+    bool m_running = false;
+    QElapsedTimer m_sincePaint;
+};

@@ -1,0 +1,65 @@
+#include "Install_PromptForm.h"
+
+#include "ui_Install_PromptForm.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+TPromptForm::TPromptForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TPromptForm>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowIcon(QIcon(QStringLiteral(":/images/korvane.png")));
+    ui->FileName_Label->setTextFormat(Qt::PlainText);
+
+    const std::pair<QPushButton*, DuplicateAnswer> answers[] = {
+        {ui->Skip_Button, SkipFile},
+        {ui->SkipAll_Button, SkipAll},
+        {ui->Overwrite_Button, OverwriteFile},
+        {ui->OverwriteAll_Button, OverwriteAll},
+        {ui->CancelCopy_Button, CancelInstallation},
+    };
+    for (const auto& [button, answer] : answers)
+        connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+}
+
+TPromptForm::~TPromptForm() = default;
+
+int TPromptForm::ask(const QString& destinationPath)
+{
+    ui->FileName_Label->setText(destinationPath);
+    ui->FileName_Label->adjustSize();
+    if (const QScreen* shownOn = screen())
+        move(shownOn->availableGeometry().center() - rect().center());
+    return exec();
+}
+
+// Reached only through the close box (Esc is held back below): the standard cancel result.
+void TPromptForm::reject()
+{
+    done(PromptClosed);
+}
+
+void TPromptForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TPromptForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept(); // the prompt has no cancel button
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TPromptForm::FormActivate()
+{
+    ui->Skip_Button->setFocus(Qt::ActiveWindowFocusReason);
+}

@@ -1,0 +1,86 @@
+#include "ScenarioCatalogue.h"
+
+#include "Cp1252.h"
+#include "FileSystem.h"
+#include "ProgramState.h"
+#include "ScenarioListModel.h"
+#include "ScenarioTypes.h"
+#include "WinPath.h"
+
+#include <QRegularExpression>
+
+namespace {
+constexpr qint64 descriptionBlockSize = 2049;
+constexpr qint64 descriptionOffset = 20;
+} // namespace
+
+namespace ScenarioCatalogue {
+
+void fillFileList(ScenarioListModel& list, const QString& sourceFolder)
+{
+    list.fill(FileSystem::list(WinPath::join(sourceFolder, QStringLiteral("*.??n")),
+                               ListFilter::Everything));
+}
+
+void countTicked(ProgramState& state, const ScenarioListModel& list)
+{
+    state.selectedTotal = 0;
+    state.copiedTotal = 0;
+    state.tickedCount = 0;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (list.entry(row).ticked) {
+            state.selectedTotal += list.size(row);
+            ++state.tickedCount;
+        }
+    }
+}
+
+QString countLine(int count, qint64 totalBytes, const QLocale& locale)
+{
+    // Tenths of a kB, rounded half away from zero, in whole numbers so that no binary fraction
+    // tips a half the wrong way. Totals are never negative.
+    const qint64 tenths = (totalBytes * 10 + 512) / 1024;
+    return QStringLiteral("%1 ( %2%3%4 kB )")
+        .arg(count)
+        .arg(tenths / 10)
+        .arg(locale.decimalPoint())
+        .arg(tenths % 10);
+}
+
+QString descriptionPath(const QString& entryPath, int typeIndex)
+{
+    if (typeIndex != ScenarioTypes::Campaigns || entryPath.isEmpty())
+        return entryPath;
+    QString companion = entryPath;
+    QChar& last = companion[companion.size() - 1];
+    if (last == QLatin1Char('n'))
+        last = QLatin1Char('d');
+    else if (last == QLatin1Char('N'))
+        last = QLatin1Char('D');
+    return companion;
+}
+
+std::optional<QString> readDescription(const QString& path)
+{
+    QByteArray buffer(descriptionBlockSize, '\0');
+    try {
+        WinFile file = WinFile::openRead(path);
+        qint64 filled = 0;
+        while (filled < descriptionBlockSize) {
+            const qint64 got = file.read(buffer.data() + filled, descriptionBlockSize - filled);
+            if (got <= 0)
+                return std::nullopt; // shorter than the block: no description
+            filled += got;
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    QByteArray text = buffer.mid(descriptionOffset);
+    const qsizetype end = text.indexOf('\0');
+    if (end >= 0)
+        text.truncate(end);
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r"));
+    return Cp1252::decode(text).replace(lineBreak, QStringLiteral("\n"));
+}
+
+} // namespace ScenarioCatalogue
