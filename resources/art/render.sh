@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Renders the SVG drawings in this folder into the PNGs the program embeds (resources/images/).
+# The PNGs are committed, so a build needs no renderer; run this after changing a drawing.
+# Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick's convert.
+set -euo pipefail
+art=$(cd "$(dirname "$0")" && pwd)
+out=$(cd "$art/.." && pwd)/images
+mkdir -p "$out/tree"
+
+render() { # svg, png; glyphs keep their alpha channel, and no dates or names are stored, so that
+           # rendering twice gives the same bytes
+    rsvg-convert "$1" | convert - -strip "PNG32:$2"
+}
+
+# The background is a 24-bit picture with no alpha channel.
+render "$art/background.svg" "$out/background.tmp.png"
+convert "$out/background.tmp.png" -background black -alpha remove -alpha off -strip \
+    "PNG24:$out/background.png"
+rm -f "$out/background.tmp.png"
+
+for name in select-dir show-intro about exit korvane hand; do
+    render "$art/$name.svg" "$out/$name.png"
+done
+for svg in "$art"/tree/*.svg; do
+    name=$(basename "$svg" .svg)
+    render "$svg" "$out/tree/$name.png"
+done
+
+# Disabled glyphs: the normal glyph in flat grey, a little lighter, keeping its outline.
+for name in about exit; do
+    convert "$out/$name.png" -colorspace Gray -level -40%,110% -channel A -evaluate multiply 0.75 \
+        +channel -colorspace sRGB -strip "PNG32:$out/$name-disabled.png"
+done
+
