@@ -1,0 +1,40 @@
+#include "Install_AboutForm.h"
+
+#include "Guarded.h"
+#include "MemoryFigures.h"
+#include "ui_Install_AboutForm.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+TAboutForm::TAboutForm(QWidget* owner, MemorySource readMemory)
+    : QDialog(owner), ui(std::make_unique<Ui::TAboutForm>()), m_readMemory(std::move(readMemory))
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // The labels that do not wrap take the width of their text, whatever the font stand-ins.
+    for (QLabel* label : {ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label7})
+        label->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    connect(ui->OKButton, &QPushButton::clicked, this, guarded(this, &TAboutForm::OKButtonClick));
+    runGuarded([this] { FormCreate(); });
+}
+
+TAboutForm::~TAboutForm() = default;
+
+void TAboutForm::FormCreate()
+{
+    const MemoryStatus memory = m_readMemory();
+    ui->PhysMem->setText(physicalMemoryText(memory.totalPhysical, QLocale()));
+    ui->PhysMem->adjustSize();
+    ui->FreeRes->setText(memoryLoadText(memory.memoryLoad));
+    ui->FreeRes->adjustSize();
+}
+
+void TAboutForm::OKButtonClick()
+{
+    reject();
+}

@@ -1,0 +1,10 @@
+#include "MediaBackend.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+void selectMediaBackend()
+{
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", QByteArrayLiteral("gstreamer"));
+}

@@ -1,0 +1,146 @@
+#include "VideoPlayer.h"
+
+#include "Errors.h"
+#include "VideoDisplay.h"
+#include "WinPath.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+bool isLoaded(QMediaPlayer::MediaStatus status)
+{
+    return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
+           status == QMediaPlayer::BufferedMedia;
+}
+
+bool isSettled(QMediaPlayer::MediaStatus status)
+{
+    return isLoaded(status) || status == QMediaPlayer::InvalidMedia;
+}
+
+} // namespace
+
+VideoPlayer::VideoPlayer(QObject* parent) : QObject(parent)
+{
+    // Without an audio device the output simply stays silent; the picture still plays.
+    m_player.setAudioOutput(&m_audio);
+    connect(&m_player, &QMediaPlayer::playbackStateChanged, this,
+            &VideoPlayer::playbackStateChanged);
+    connect(&m_player, &QMediaPlayer::errorOccurred, this, &VideoPlayer::playbackFailed);
+}
+
+VideoPlayer::~VideoPlayer()
+{
+    close();
+}
+
+void VideoPlayer::setDisplay(VideoDisplay* display)
+{
+    detachDisplay();
+    m_display = display;
+    attachDisplay();
+}
+
+void VideoPlayer::open()
+{
+    close();
+
+    int error = 0;
+    const auto hostPath = WinPath::toHost(m_fileName, &error);
+    if (!hostPath)
+        throw EInOutError(error);
+
+    // The back end loads asynchronously and repeats a failure several times over: the first
+    // text is the one that tells the cause.
+    QString firstError;
+    QEventLoop loop;
+    connect(&m_player, &QMediaPlayer::errorOccurred, &loop,
+            [&](QMediaPlayer::Error, const QString& text) {
+                if (firstError.isEmpty())
+                    firstError = text.isEmpty() ? tr("Unknown error code") : text;
+                loop.quit();
+            });
+    connect(&m_player, &QMediaPlayer::mediaStatusChanged, &loop,
+            [&](QMediaPlayer::MediaStatus status) {
+                if (isSettled(status))
+                    loop.quit();
+            });
+    QTimer::singleShot(openTimeoutMs, &loop, &QEventLoop::quit);
+
+    m_player.setSource(QUrl::fromLocalFile(*hostPath));
+    if (firstError.isEmpty() && !isSettled(m_player.mediaStatus()))
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (firstError.isEmpty() && !isLoaded(m_player.mediaStatus()))
+        firstError = tr("The media file %1 could not be loaded in time").arg(m_fileName);
+    if (!firstError.isEmpty()) {
+        m_player.setSource(QUrl());
+        throw Exception(firstError);
+    }
+
+    m_open = true;
+    m_hasVideo = m_player.hasVideo();
+    attachDisplay();
+}
+
+void VideoPlayer::close()
+{
+    if (!m_open)
+        return;
+    m_player.stop();
+    m_player.setSource(QUrl());
+    detachDisplay();
+    m_open = false;
+    m_hasVideo = false;
+    m_playing = false;
+}
+
+void VideoPlayer::play()
+{
+    if (!m_open)
+        return;
+    if (m_player.duration() > 0 && m_player.position() >= m_player.duration())
+        m_player.setPosition(0);
+    m_playing = true;
+    m_player.play();
+}
+
+void VideoPlayer::attachDisplay()
+{
+    if (!hasVideo() || !m_display)
+        return;
+    m_player.setVideoSink(m_display->videoSink());
+    m_attached = m_display;
+}
+
+void VideoPlayer::detachDisplay()
+{
+    if (!m_attached)
+        return;
+    m_player.setVideoSink(nullptr);
+    m_attached = nullptr;
+}
+
+void VideoPlayer::playbackStateChanged(QMediaPlayer::PlaybackState state)
+{
+    if (state == QMediaPlayer::StoppedState)
+        endPlayback();
+}
+
+void VideoPlayer::playbackFailed()
+{
+    endPlayback();
+}
+
+void VideoPlayer::endPlayback()
+{
+    if (!m_playing)
+        return;
+    m_playing = false;
+    // Posted, as the end of a playback always is: a listener that closes a window then does so
+    // from the event loop, never from inside play() or close().
+    QMetaObject::invokeMethod(this, &VideoPlayer::notify, Qt::QueuedConnection);
+}
