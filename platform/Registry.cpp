@@ -1,1 +1,607 @@
 #include "Registry.h"
+
+#include "Errors.h"
+#include "WinePrefix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QStringView>
+#include <cstring>
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// Names
+
+QChar asciiUpper(QChar c)
+{
+    const char16_t unit = c.unicode();
+    return (unit >= 'a' && unit <= 'z') ? QChar(unit - ('a' - 'A')) : c;
+}
+
+QString asciiUpper(QStringView text)
+{
+    QString upper(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        upper[i] = asciiUpper(text[i]);
+    return upper;
+}
+
+bool equalIgnoringAsciiCase(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (asciiUpper(a[i]) != asciiUpper(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// The key path with empty components dropped: "\Software\\A\" is "Software\A".
+QString normalisedPath(const QString& path)
+{
+    return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts).join(QLatin1Char('\\'));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Escapes, as Wine writes them in key names and quoted texts
+
+int hexDigit(char16_t unit)
+{
+    if (unit >= '0' && unit <= '9')
+        return unit - '0';
+    if (unit >= 'a' && unit <= 'f')
+        return unit - 'a' + 10;
+    if (unit >= 'A' && unit <= 'F')
+        return unit - 'A' + 10;
+    return -1;
+}
+
+int hexDigit(QChar c)
+{
+    return hexDigit(c.unicode());
+}
+
+bool isOctalDigit(char16_t unit)
+{
+    return unit >= '0' && unit <= '7';
+}
+
+char16_t unitAt(QStringView text, qsizetype pos)
+{
+    return text[pos].unicode();
+}
+
+char16_t unitAt(QByteArrayView text, qsizetype pos)
+{
+    return static_cast<unsigned char>(text[pos]);
+}
+
+// Decodes the escape whose backslash lies just before `pos` (which must be inside the text) and
+// moves `pos` past it. Works on decoded text and on the raw bytes of ASCII lines alike.
+template <class Text> char16_t decodeEscape(Text text, qsizetype& pos)
+{
+    const char16_t escape = unitAt(text, pos++);
+    switch (escape) {
+    case 'a':
+        return 0x07;
+    case 'b':
+        return 0x08;
+    case 'e':
+        return 0x1B;
+    case 'f':
+        return 0x0C;
+    case 'n':
+        return 0x0A;
+    case 'r':
+        return 0x0D;
+    case 't':
+        return 0x09;
+    case 'v':
+        return 0x0B;
+    case 'x': {
+        // Up to four hex digits make one UTF-16 code unit.
+        int value = 0;
+        int digits = 0;
+        while (digits < 4 && pos < text.size() && hexDigit(unitAt(text, pos)) >= 0) {
+            value = value * 16 + hexDigit(unitAt(text, pos++));
+            ++digits;
+        }
+        return digits > 0 ? char16_t(value) : escape;
+    }
+    default:
+        if (isOctalDigit(escape)) {
+            // Controls are written in octal, up to three digits: "\1" is U+0001.
+            int value = escape - '0';
+            for (int digits = 1; digits < 3 && pos < text.size() && isOctalDigit(unitAt(text, pos));
+                 ++digits)
+                value = value * 8 + (unitAt(text, pos++) - '0');
+            return char16_t(value);
+        }
+        return escape; // "\\", "\"", "\[", "\]" and anything else stand for themselves
+    }
+}
+
+// Decodes an escaped text from `pos` up to the unescaped `terminator`. On success `pos` is just
+// past the terminator; nullopt when the line ends first.
+std::optional<QString> decodeEscaped(QStringView line, qsizetype& pos, QChar terminator)
+{
+    QString text;
+    while (pos < line.size()) {
+        const QChar c = line[pos++];
+        if (c == terminator)
+            return text;
+        if (c != QLatin1Char('\\')) {
+            text.append(c);
+            continue;
+        }
+        if (pos >= line.size())
+            return std::nullopt;
+        text.append(QChar(decodeEscape(line, pos)));
+    }
+    return std::nullopt;
+}
+
+QString upToFirstZero(const QString& text)
+{
+    const qsizetype zero = text.indexOf(QChar(0));
+    return zero < 0 ? text : text.left(zero);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Values
+
+RegistryValue unreadable()
+{
+    RegistryValue value;
+    value.type = RegUnreadable;
+    return value;
+}
+
+std::optional<quint32> parseHexNumber(QStringView text, qsizetype maxDigits = 8)
+{
+    if (text.isEmpty() || text.size() > maxDigits)
+        return std::nullopt;
+    quint32 number = 0;
+    for (QChar c : text) {
+        const int digit = hexDigit(c);
+        if (digit < 0)
+            return std::nullopt;
+        number = number * 16 + quint32(digit);
+    }
+    return number;
+}
+
+// "01,02,ff" (already joined across continuation lines); nullopt when a byte is malformed. Wine
+// writes every byte with two digits, so one digit means a damaged file.
+std::optional<QByteArray> parseHexBytes(QStringView text)
+{
+    QByteArray bytes;
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return bytes;
+    for (QStringView item : trimmed.split(QLatin1Char(','))) {
+        item = item.trimmed();
+        if (item.size() != 2)
+            return std::nullopt;
+        const std::optional<quint32> byte = parseHexNumber(item);
+        if (!byte)
+            return std::nullopt;
+        bytes.append(char(*byte));
+    }
+    return bytes;
+}
+
+bool isStringType(int type)
+{
+    return type == RegString || type == RegExpandString || type == RegMultiString;
+}
+
+RegistryValue stringValue(int type, const QString& stored)
+{
+    RegistryValue value;
+    value.type = type;
+    // A multi-string keeps its zeros: they separate its items.
+    value.text = type == RegMultiString ? stored : upToFirstZero(stored);
+    return value;
+}
+
+RegistryValue quotedValue(int type, QStringView data)
+{
+    qsizetype pos = 1;
+    const std::optional<QString> text = decodeEscaped(data, pos, QLatin1Char('"'));
+    if (!text || !data.sliced(pos).trimmed().isEmpty())
+        return unreadable();
+    return stringValue(type, *text);
+}
+
+RegistryValue hexValue(int type, QStringView bytesText)
+{
+    const std::optional<QByteArray> bytes = parseHexBytes(bytesText);
+    if (!bytes)
+        return unreadable();
+    if (isStringType(type)) {
+        // Strings Wine could not write as text come as UTF-16LE bytes.
+        const QString text = QString::fromUtf16(
+            reinterpret_cast<const char16_t*>(bytes->constData()), bytes->size() / 2);
+        return stringValue(type, text);
+    }
+    RegistryValue value;
+    value.type = type;
+    value.bytes = *bytes;
+    return value;
+}
+
+// The data after "=": "text", str(N):"text", dword:XXXXXXXX, hex:.., hex(N):..
+RegistryValue decodeData(QStringView data)
+{
+    if (data.startsWith(QLatin1Char('"')))
+        return quotedValue(RegString, data);
+    if (data.startsWith(QLatin1String("str("))) {
+        const qsizetype close = data.indexOf(QLatin1String("):"));
+        const std::optional<quint32> type =
+            close > 4 ? parseHexNumber(data.sliced(4, close - 4)) : std::nullopt;
+        const QStringView rest = close > 4 ? data.sliced(close + 2) : QStringView();
+        if (!type || !rest.startsWith(QLatin1Char('"')))
+            return unreadable();
+        return quotedValue(int(*type), rest);
+    }
+    if (data.startsWith(QLatin1String("dword:"))) {
+        // Always eight digits in Wine's files: fewer are what is left of a cut line.
+        const QStringView digits = data.sliced(6).trimmed();
+        const std::optional<quint32> number = parseHexNumber(digits);
+        if (!number || digits.size() != 8)
+            return unreadable();
+        RegistryValue value;
+        value.type = RegDword;
+        for (int shift = 0; shift < 32; shift += 8)
+            value.bytes.append(char((*number >> shift) & 0xFF));
+        return value;
+    }
+    if (data.startsWith(QLatin1String("hex:")))
+        return hexValue(RegBinary, data.sliced(4));
+    if (data.startsWith(QLatin1String("hex("))) {
+        const qsizetype close = data.indexOf(QLatin1String("):"));
+        const std::optional<quint32> type =
+            close > 4 ? parseHexNumber(data.sliced(4, close - 4)) : std::nullopt;
+        if (!type)
+            return unreadable();
+        return hexValue(int(*type), data.sliced(close + 2));
+    }
+    return unreadable();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The file, scanned line by line
+
+class LineReader
+{
+public:
+    explicit LineReader(const QByteArray& bytes)
+        : m_data(bytes.constData()), m_end(bytes.constData() + bytes.size())
+    {
+    }
+
+    bool atEnd() const { return m_data >= m_end; }
+
+    // Whether the line last returned ended with a newline: the last line of a cut file does not.
+    bool lastLineEnded() const { return m_lastLineEnded; }
+
+    QByteArrayView peek() const
+    {
+        LineReader copy = *this;
+        return copy.next();
+    }
+
+    // The next line without its end ("\n" or "\r\n").
+    QByteArrayView next()
+    {
+        const char* start = m_data;
+        const char* newline =
+            static_cast<const char*>(std::memchr(start, '\n', size_t(m_end - start)));
+        const char* stop = newline != nullptr ? newline : m_end;
+        m_data = newline != nullptr ? newline + 1 : m_end;
+        m_lastLineEnded = newline != nullptr;
+        if (stop > start && stop[-1] == '\r')
+            --stop;
+        return QByteArrayView(start, stop - start);
+    }
+
+private:
+    const char* m_data;
+    const char* m_end;
+    bool m_lastLineEnded = true;
+};
+
+enum class SectionMatch
+{
+    None,
+    Exact,
+    Below
+};
+
+SectionMatch compareName(QStringView name, QStringView path)
+{
+    if (equalIgnoringAsciiCase(name, path))
+        return SectionMatch::Exact;
+    if (name.size() > path.size() && name[path.size()] == QLatin1Char('\\') &&
+        equalIgnoringAsciiCase(name.left(path.size()), path))
+        return SectionMatch::Below;
+    return SectionMatch::None;
+}
+
+// How the key of a section line "[Key\\Path] timestamp" stands to `path`. The name is decoded
+// as it is compared, without building it, since a large file has thousands of sections; a line
+// with bytes beyond ASCII (Wine escapes them, but a hand-edited file may not) is decoded whole.
+SectionMatch matchSection(QByteArrayView line, QStringView path)
+{
+    qsizetype pos = 1;
+    qsizetype matched = 0;
+    while (pos < line.size()) {
+        char16_t unit = unitAt(line, pos++);
+        if (unit >= 0x80) {
+            const QString text = QString::fromUtf8(line);
+            qsizetype textPos = 1;
+            const std::optional<QString> name = decodeEscaped(text, textPos, QLatin1Char(']'));
+            return name ? compareName(*name, path) : SectionMatch::None;
+        }
+        if (unit == ']')
+            return matched == path.size() ? SectionMatch::Exact : SectionMatch::None;
+        if (unit == '\\') {
+            if (pos >= line.size())
+                return SectionMatch::None;
+            unit = decodeEscape(line, pos);
+        }
+        if (matched == path.size())
+            return unit == '\\' ? SectionMatch::Below : SectionMatch::None;
+        if (asciiUpper(QChar(unit)) != asciiUpper(path[matched]))
+            return SectionMatch::None;
+        ++matched;
+    }
+    return SectionMatch::None; // a damaged line: no key
+}
+
+// Adds the value of one value line (continuations already joined) to `values`; a line whose
+// name cannot be read is skipped. The data of a value cut short by the end of the file or by the
+// next section is unreadable; so is hex data on a last line that lost its newline, since nothing
+// else tells whether bytes are missing (quoted texts and dwords show it by their form).
+void addValue(QStringView line, bool cut, bool unterminated, QHash<QString, RegistryValue>& values)
+{
+    QString name;
+    qsizetype pos = 1;
+    if (!line.startsWith(QLatin1Char('@'))) {
+        const std::optional<QString> quoted = decodeEscaped(line, pos, QLatin1Char('"'));
+        if (!quoted)
+            return;
+        name = *quoted;
+    }
+    while (pos < line.size() && line[pos].isSpace())
+        ++pos;
+    if (pos >= line.size() || line[pos] != QLatin1Char('='))
+        return;
+    const QStringView data = line.sliced(pos + 1).trimmed();
+    if (unterminated && data.startsWith(QLatin1String("hex")))
+        cut = true;
+    const QString key = asciiUpper(name);
+    if (!values.contains(key))
+        values.insert(key, cut ? unreadable() : decodeData(data));
+}
+
+// Reads the values of the section whose first value line comes next.
+QHash<QString, RegistryValue> readSection(LineReader& reader)
+{
+    QHash<QString, RegistryValue> values;
+    while (!reader.atEnd() && !reader.peek().startsWith('[')) {
+        const QByteArrayView line = reader.next();
+        if (!line.startsWith('"') && !line.startsWith('@'))
+            continue; // "#time=", comments, blank lines
+        QByteArray joined(line.data(), line.size());
+        // Long hex data goes on over lines that end with a backslash.
+        bool cut = false;
+        while (joined.endsWith('\\')) {
+            joined.chop(1);
+            if (reader.atEnd() || reader.peek().startsWith('[')) {
+                cut = true;
+                break;
+            }
+            joined.append(reader.next().trimmed());
+        }
+        addValue(QString::fromUtf8(joined), cut, !reader.lastLineEnded(), values);
+    }
+    return values;
+}
+
+struct FoundKey
+{
+    bool exists = false;
+    QHash<QString, RegistryValue> values;
+};
+
+// Looks for keys in a registry file's text, in one pass; the first of `paths` that exists is
+// the one found. A key without a section of its own exists when a section lies below it (Wine
+// writes no section for a key that holds only subkeys).
+FoundKey findKey(const QByteArray& file, const QStringList& paths)
+{
+    QList<FoundKey> found(paths.size());
+    LineReader reader(file);
+    while (!reader.atEnd()) {
+        const QByteArrayView line = reader.next();
+        if (!line.startsWith('['))
+            continue;
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            const SectionMatch match = matchSection(line, paths[i]);
+            if (match == SectionMatch::Below) {
+                found[i].exists = true;
+            } else if (match == SectionMatch::Exact) {
+                found[i].exists = true;
+                found[i].values = readSection(reader);
+                if (i == 0)
+                    return found[0];
+                break;
+            }
+        }
+    }
+    for (const FoundKey& key : found) {
+        if (key.exists)
+            return key;
+    }
+    return {};
+}
+
+FoundKey findKey(const QByteArray& file, const QString& path)
+{
+    return findKey(file, QStringList{path});
+}
+
+QByteArray readFile(const QString& fileName)
+{
+    QFile file(QDir(WinePrefix::path()).filePath(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool isWin64(const QByteArray& systemReg)
+{
+    LineReader reader(systemReg);
+    while (!reader.atEnd()) {
+        const QByteArrayView line = reader.next();
+        if (line.startsWith('['))
+            return false;
+        if (line.startsWith("#arch="))
+            return line.sliced(6).trimmed() == "win64";
+    }
+    return false;
+}
+
+// The 32-bit view's key for a path under Software, or empty.
+QString wow6432Path(const QString& path)
+{
+    const QString software = QStringLiteral("Software");
+    if (!equalIgnoringAsciiCase(QStringView(path).left(software.size() + 1),
+                                QStringLiteral("Software\\")))
+        return {};
+    return path.left(software.size()) + QStringLiteral("\\Wow6432Node") + path.mid(software.size());
+}
+
+// ---------------------------------------------------------------------------------------------
+// The bare machine: what a program finds without a prefix
+
+struct BareKey
+{
+    RegistryRoot root;
+    QString path;
+    QString valueName;
+    QString text;
+};
+
+QString desktopAsWindowsPath()
+{
+    const QString desktop =
+        QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    return QStringLiteral("Z:") + QString(desktop).replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+QList<BareKey> bareMachineKeys()
+{
+    return {
+        {RegistryRoot::ClassesRoot, QStringLiteral("CLSID\\{00021400-0000-0000-C000-000000000046}"),
+         QString(), QStringLiteral("Desktop")},
+        {RegistryRoot::ClassesRoot, QStringLiteral("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}"),
+         QString(), QStringLiteral("My Computer")},
+        {RegistryRoot::ClassesRoot, QStringLiteral("CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}"),
+         QString(), QStringLiteral("Recycle Bin")},
+        {RegistryRoot::CurrentUser,
+         QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
+         QStringLiteral("Desktop"), desktopAsWindowsPath()},
+    };
+}
+
+FoundKey findBareKey(RegistryRoot root, const QString& path)
+{
+    FoundKey found;
+    for (const BareKey& key : bareMachineKeys()) {
+        if (key.root != root)
+            continue;
+        if (equalIgnoringAsciiCase(key.path, path)) {
+            found.exists = true;
+            found.values.insert(asciiUpper(key.valueName), stringValue(RegString, key.text));
+        } else if (key.path.size() > path.size() && key.path.at(path.size()) == '\\' &&
+                   equalIgnoringAsciiCase(QStringView(key.path).left(path.size()), path)) {
+            found.exists = true;
+        }
+    }
+    return found;
+}
+
+FoundKey findInFile(const QByteArray& file, const QString& path, bool view32)
+{
+    const QString redirected = view32 && isWin64(file) ? wow6432Path(path) : QString();
+    if (redirected.isEmpty())
+        return findKey(file, path);
+    return findKey(file, QStringList{redirected, path});
+}
+
+} // namespace
+
+std::optional<RegistryKey> RegistryKey::open(RegistryRoot root, const QString& path, bool view32)
+{
+    const QString wanted = normalisedPath(path);
+    FoundKey found;
+    if (WinePrefix::isBareMachine()) {
+        found = findBareKey(root, wanted);
+    } else {
+        switch (root) {
+        case RegistryRoot::LocalMachine:
+            found = findInFile(readFile(QStringLiteral("system.reg")), wanted, view32);
+            break;
+        case RegistryRoot::CurrentUser:
+            // The user's software is shared by both views.
+            found = findKey(readFile(QStringLiteral("user.reg")), wanted);
+            break;
+        case RegistryRoot::ClassesRoot: {
+            const QString classes = normalisedPath(QStringLiteral("Software\\Classes\\") + wanted);
+            FoundKey machine = findKey(readFile(QStringLiteral("system.reg")), classes);
+            const FoundKey user = findKey(readFile(QStringLiteral("user.reg")), classes);
+            // The user's classes overlay the machine's, value by value.
+            found.exists = machine.exists || user.exists;
+            found.values = machine.values;
+            for (auto it = user.values.cbegin(); it != user.values.cend(); ++it)
+                found.values.insert(it.key(), it.value());
+            break;
+        }
+        }
+    }
+    if (!found.exists)
+        return std::nullopt;
+    RegistryKey key;
+    key.m_values = found.values;
+    return key;
+}
+
+std::optional<RegistryValue> RegistryKey::value(const QString& name) const
+{
+    const auto it = m_values.constFind(asciiUpper(name));
+    if (it == m_values.cend())
+        return std::nullopt;
+    return it.value();
+}
+
+QString RegistryKey::readString(const QString& name) const
+{
+    const std::optional<RegistryValue> stored = value(name);
+    if (!stored)
+        return QString();
+    switch (stored->type) {
+    case RegString:
+    case RegExpandString:
+        return stored->text;
+    case RegUnreadable:
+        throw Exception(QStringLiteral("Failed to get data for '%1'").arg(name));
+    default:
+        throw Exception(QStringLiteral("Invalid data type for '%1'").arg(name));
+    }
+}

@@ -1,0 +1,3 @@
+# The registry, the collation, Windows-1252 and the error handling of the platform layer.
+add_qt_test(tst_registry SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_registry.cpp LIBS platform)
+add_qt_test(tst_collation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_collation.cpp LIBS platform)
