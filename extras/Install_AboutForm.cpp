@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 TAboutForm::TAboutForm(QWidget* owner, MemorySource readMemory)
     : QDialog(owner), ui(std::make_unique<Ui::TAboutForm>()), m_readMemory(std::move(readMemory))
@@ -16,11 +17,11 @@ TAboutForm::TAboutForm(QWidget* owner, MemorySource readMemory)
     // The labels that do not wrap take the width of their text, whatever the font stand-ins.
     for (QLabel* label : {ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label7})
         label->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-
     connect(ui->OKButton, &QPushButton::clicked, this, guarded(this, &TAboutForm::OKButtonClick));
     runGuarded([this] { FormCreate(); });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 TAboutForm::~TAboutForm() = default;
@@ -32,6 +33,18 @@ void TAboutForm::FormCreate()
     ui->PhysMem->adjustSize();
     ui->FreeRes->setText(memoryLoadText(memory.memoryLoad));
     ui->FreeRes->adjustSize();
+    keepFiguresInside();
+}
+
+void TAboutForm::keepFiguresInside()
+{
+    // Today's memory sizes are longer than the box was drawn for: rather than cut the figure
+    // off, the box widens to keep a small margin after it.
+    constexpr int margin = 5;
+    const int needed =
+        std::max(ui->PhysMem->geometry().right(), ui->FreeRes->geometry().right()) + 1 + margin;
+    if (needed > width())
+        setFixedWidth(needed);
 }
 
 void TAboutForm::OKButtonClick()

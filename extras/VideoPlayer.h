@@ -1,12 +1,12 @@
 #pragma once
 
+#include "VideoDisplay.h"
+
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
-class VideoDisplay;
 
 // Plays one media file into a VideoDisplay. The file is a Windows path, so a bare name resolves
 // against the current directory through the platform layer (and "Intro.avi" finds a medium's
