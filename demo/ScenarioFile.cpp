@@ -109,7 +109,7 @@ QByteArray makeScenarioFile(const QByteArray& descriptionCp1252, qint64 totalSiz
 {
     QRandomGenerator random(seed);
     const quint32 descriptionLength = static_cast<quint32>(descriptionCp1252.size() + 1);
-    const quint32 timestamp = 0x33000000u + seed * 86413u; // a date in the late 1990s
+    const quint32 timestamp = 0x33000000u + seed % 94608000u; // 1997 to 1999
     const quint32 playerCount = seed % 8 + 1;
 
     QByteArray bytes("1.11");
