@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the demo need; does nothing when they
+# are all there already. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
+    zlib1g-dev
+    gstreamer1.0-libav gstreamer1.0-plugins-good gstreamer1.0-plugins-base
+    fonts-liberation fontconfig
+    xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+else
+    as_root=(sudo)
+fi
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"
