@@ -1,1 +1,269 @@
 #include "Drives.h"
+
+#include "Registry.h"
+#include "WinePrefix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QString dosdevices()
+{
+    return WinePrefix::path() + QStringLiteral("/dosdevices");
+}
+
+bool isDriveLetter(QChar c)
+{
+    const char16_t unit = c.toUpper().unicode();
+    return unit >= 'A' && unit <= 'Z';
+}
+
+QChar upper(QChar letter)
+{
+    return letter.toUpper();
+}
+
+// The link dosdevices/x: itself, without following it.
+QString linkPath(QChar letter)
+{
+    return dosdevices() + QLatin1Char('/') + letter.toLower() + QLatin1Char(':');
+}
+
+bool linkExists(const QString& path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+// "\040" and the like, as the kernel escapes blanks and backslashes in mountinfo.
+QByteArray unescapeMountField(const QByteArray& field)
+{
+    QByteArray text;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' &&
+            field[i + 1] <= '7') {
+            bool ok = false;
+            const int code = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok) {
+                text.append(char(code));
+                i += 3;
+                continue;
+            }
+        }
+        text.append(field[i]);
+    }
+    return text;
+}
+
+struct Mount
+{
+    QString mountPoint;
+    QString fileSystem;
+    QString source;
+};
+
+// The file system mounted on folder (the one on top when several are), if any.
+std::optional<Mount> mountOn(const QString& folder)
+{
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    std::optional<Mount> found;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        // id parent major:minor root mountpoint options [optional...] - fstype source superoptions
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype separator = fields.indexOf("-");
+        if (fields.size() < 5 || separator < 5 || separator + 2 >= fields.size())
+            continue;
+        const QString mountPoint = QFile::decodeName(unescapeMountField(fields[4]));
+        if (mountPoint != folder)
+            continue;
+        found = Mount{mountPoint, QString::fromLatin1(fields[separator + 1]),
+                      QFile::decodeName(unescapeMountField(fields[separator + 2]))};
+    }
+    return found;
+}
+
+// The drive's folder with every link resolved, as mountinfo names mount points.
+QString canonicalFolder(QChar letter)
+{
+    const std::optional<QString> folder = Drives::folder(letter);
+    return folder ? QFileInfo(*folder).canonicalFilePath() : QString();
+}
+
+// udev names the links in /dev/disk/by-label after the label, with "\x20" for a blank and the like.
+QString unescapeUdevName(const QString& name)
+{
+    QString text;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == QLatin1Char('\\') && i + 3 < name.size() &&
+            name[i + 1] == QLatin1Char('x')) {
+            bool ok = false;
+            const int code = name.mid(i + 2, 2).toInt(&ok, 16);
+            if (ok) {
+                text.append(QChar(code));
+                i += 3;
+                continue;
+            }
+        }
+        text.append(name[i]);
+    }
+    return text;
+}
+
+std::optional<QString> mountedLabel(const QString& folder)
+{
+    const std::optional<Mount> mount = mountOn(folder);
+    if (!mount || !mount->source.startsWith(QLatin1Char('/')))
+        return std::nullopt;
+    const QString device = QFileInfo(mount->source).canonicalFilePath();
+    if (device.isEmpty())
+        return std::nullopt;
+    const QDir byLabel(QStringLiteral("/dev/disk/by-label"));
+    const QFileInfoList links =
+        byLabel.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo& link : links) {
+        if (link.canonicalFilePath() == device)
+            return unescapeUdevName(link.fileName());
+    }
+    return std::nullopt;
+}
+
+std::optional<DriveType> typeFromRegistry(QChar letter)
+{
+    const std::optional<RegistryKey> key =
+        RegistryKey::open(RegistryRoot::LocalMachine, QStringLiteral("Software\\Wine\\Drives"));
+    if (!key)
+        return std::nullopt;
+    const std::optional<RegistryValue> value =
+        key->value(QString(letter.toLower()) + QLatin1Char(':'));
+    if (!value || (value->type != RegString && value->type != RegExpandString))
+        return std::nullopt;
+    const QString text = value->text.trimmed().toLower();
+    if (text == QLatin1String("floppy"))
+        return DriveType::Removable;
+    if (text == QLatin1String("cdrom"))
+        return DriveType::CdRom;
+    if (text == QLatin1String("hd"))
+        return DriveType::Fixed;
+    if (text == QLatin1String("network"))
+        return DriveType::Remote;
+    if (text == QLatin1String("ramdisk"))
+        return DriveType::RamDisk;
+    return std::nullopt;
+}
+
+} // namespace
+
+namespace Drives {
+
+QList<QChar> letters()
+{
+    if (WinePrefix::isBareMachine())
+        return {QLatin1Char('Z')};
+    QList<QChar> found;
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(
+        ::opendir(QFile::encodeName(dosdevices()).constData()), &::closedir);
+    if (!folder)
+        return found;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        // "x:" is a drive; "x::" is the raw device behind it and no drive of its own.
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name.size() == 2 && name[1] == QLatin1Char(':') && isDriveLetter(name[0]) &&
+            !found.contains(upper(name[0])))
+            found.append(upper(name[0]));
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+std::optional<QString> folder(QChar letter)
+{
+    if (!isDriveLetter(letter))
+        return std::nullopt;
+    if (WinePrefix::isBareMachine()) {
+        if (upper(letter) == QLatin1Char('Z'))
+            return QStringLiteral("/");
+        return std::nullopt;
+    }
+    const QString link = linkPath(letter);
+    if (!linkExists(link))
+        return std::nullopt;
+    const QFileInfo info(link);
+    if (!info.isSymLink())
+        return QDir::cleanPath(link); // a real folder named "x:" serves as well
+    QString target = info.symLinkTarget();
+    if (target.isEmpty()) {
+        // symLinkTarget() gives nothing for a link that points nowhere; read it ourselves.
+        QByteArray buffer(4096, '\0');
+        const ssize_t length =
+            ::readlink(QFile::encodeName(link).constData(), buffer.data(), size_t(buffer.size()));
+        if (length <= 0)
+            return std::nullopt;
+        buffer.truncate(length);
+        target = QFile::decodeName(buffer);
+        if (!target.startsWith(QLatin1Char('/')))
+            target = dosdevices() + QLatin1Char('/') + target;
+    }
+    return QDir::cleanPath(target);
+}
+
+bool hasMedium(QChar letter)
+{
+    const std::optional<QString> path = folder(letter);
+    if (!path)
+        return false;
+    DIR* listing = ::opendir(QFile::encodeName(*path).constData());
+    if (listing == nullptr)
+        return false;
+    ::closedir(listing);
+    return true;
+}
+
+DriveType type(QChar letter)
+{
+    if (!folder(letter))
+        return DriveType::Unknown;
+    if (const std::optional<DriveType> configured = typeFromRegistry(letter))
+        return *configured;
+    // Floppy drives are never touched to find out what they are: that would spin them.
+    if (upper(letter) == QLatin1Char('A') || upper(letter) == QLatin1Char('B'))
+        return DriveType::Removable;
+    const QString canonical = canonicalFolder(letter);
+    if (!canonical.isEmpty()) {
+        const std::optional<Mount> mount = mountOn(canonical);
+        if (mount && (mount->fileSystem == QLatin1String("iso9660") ||
+                      mount->fileSystem == QLatin1String("udf")))
+            return DriveType::CdRom;
+    }
+    return DriveType::Fixed;
+}
+
+std::optional<QString> label(QChar letter)
+{
+    if (!hasMedium(letter))
+        return std::nullopt;
+    const QString path = *folder(letter);
+    QFile labelFile(path + QStringLiteral("/.windows-label"));
+    if (labelFile.open(QIODevice::ReadOnly)) {
+        QByteArray firstLine = labelFile.readLine();
+        while (firstLine.endsWith('\n') || firstLine.endsWith('\r'))
+            firstLine.chop(1);
+        return QString::fromUtf8(firstLine);
+    }
+    if (const std::optional<QString> mounted = mountedLabel(QFileInfo(path).canonicalFilePath()))
+        return mounted;
+    return QString();
+}
+
+} // namespace Drives

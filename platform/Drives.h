@@ -15,4 +15,7 @@ DriveType type(QChar letter);
 std::optional<QString> label(QChar letter);
 // True when the drive's folder exists and can be listed (it has a medium).
 bool hasMedium(QChar letter);
+// The host folder the drive stands for (its link resolved, possibly missing); nullopt when there
+// is no such drive.
+std::optional<QString> folder(QChar letter);
 } // namespace Drives

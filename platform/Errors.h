@@ -27,3 +27,7 @@ public:
 private:
     int m_errorCode;
 };
+
+// The Win32 error number for an errno value (ENOENT 2, EACCES 5, ENOSPC 112...); one table serves
+// every file service.
+int win32ErrorFromErrno(int errnoValue);

@@ -1,1 +1,421 @@
 #include "FileSystem.h"
+
+#include "Drives.h"
+#include "Errors.h"
+#include "NameCase.h"
+#include "WinPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr quint32 noEntry = 0xFFFFFFFF;
+constexpr int accessDenied = 5;
+
+QByteArray encoded(const QString& hostPath)
+{
+    return QFile::encodeName(hostPath);
+}
+
+QString hostPathOrThrow(const QString& windowsPath)
+{
+    int error = 0;
+    const std::optional<QString> host = WinPath::toHost(windowsPath, &error);
+    if (!host)
+        throw EInOutError(error);
+    return *host;
+}
+
+[[noreturn]] void throwErrno(int errnoValue)
+{
+    throw EInOutError(win32ErrorFromErrno(errnoValue));
+}
+
+bool statFollowing(const QString& hostPath, struct stat& info)
+{
+    return ::stat(encoded(hostPath).constData(), &info) == 0;
+}
+
+bool hasNoWriteBit(const struct stat& info)
+{
+    // The mode decides, as Wine decides, also for root, who could write anyway.
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+quint32 attributesOf(const struct stat& info, bool hiddenName)
+{
+    quint32 attributes = 0;
+    if (S_ISDIR(info.st_mode))
+        attributes |= AttrDirectory;
+    else if (S_ISREG(info.st_mode))
+        attributes |= AttrArchive;
+    else
+        attributes |= AttrSystem; // devices, pipes and sockets are nothing a user should copy
+    if (hiddenName)
+        attributes |= AttrHidden;
+    if (hasNoWriteBit(info))
+        attributes |= AttrReadOnly;
+    return attributes;
+}
+
+bool isHiddenName(const QString& name)
+{
+    return name.startsWith(QLatin1Char('.'));
+}
+
+// The file a write over it may not replace: a folder, a read-only, hidden or system file.
+bool isProtected(const struct stat& info, const QString& hostPath)
+{
+    return S_ISDIR(info.st_mode) || !S_ISREG(info.st_mode) || hasNoWriteBit(info) ||
+           isHiddenName(QFileInfo(hostPath).fileName());
+}
+
+struct Faults
+{
+    bool limited = false;
+    qint64 bytesLeft = 0;
+    int error = 0;
+    qint64 maxPerWrite = 0;
+};
+
+Faults& faults()
+{
+    static Faults state;
+    return state;
+}
+
+} // namespace
+
+namespace FileSystem {
+
+bool matchesWildcard(const QString& mask, const QString& name)
+{
+    const QString pattern = NameCase::upper(mask);
+    const QString text = NameCase::upper(name);
+    const bool nameHasDot = text.contains(QLatin1Char('.'));
+    const qsizetype length = text.size();
+    // matchesFrom[j]: the rest of the pattern after position i matches text from j on. Filled
+    // from the end of the pattern backwards, so "*" costs no backtracking.
+    std::vector<char> next(size_t(length) + 1, 0);
+    std::vector<char> current(size_t(length) + 1, 0);
+    next[size_t(length)] = 1;
+    for (qsizetype i = pattern.size() - 1; i >= 0; --i) {
+        const QChar c = pattern[i];
+        for (qsizetype j = length; j >= 0; --j) {
+            const size_t at = size_t(j);
+            const bool more = j < length;
+            bool matches = false;
+            if (c == QLatin1Char('*')) {
+                matches = next[at] || (more && current[at + 1]);
+            } else if (c == QLatin1Char('?')) {
+                // "?" stands for one character, or for none where the name's part has ended,
+                // so that "*.sc?" finds "a.sc" and "????.txt" finds "ab.txt".
+                const bool partEnds = !more || text[j] == QLatin1Char('.');
+                matches = (more && next[at + 1]) || (partEnds && next[at]);
+            } else if (c == QLatin1Char('.')) {
+                // A name without a dot has an empty extension: "*.*" and "a.*" find "a".
+                matches = (more && text[j] == QLatin1Char('.') && next[at + 1]) ||
+                          (!more && !nameHasDot && next[at]);
+            } else {
+                matches = more && text[j] == c && next[at + 1];
+            }
+            current[at] = matches;
+        }
+        std::swap(current, next);
+    }
+    return next[0];
+}
+
+bool listsBefore(const QString& a, const QString& b)
+{
+    const QString upperA = NameCase::upper(a);
+    const QString upperB = NameCase::upper(b);
+    if (upperA != upperB)
+        return upperA < upperB;
+    return a < b;
+}
+
+QList<DirEntry> list(const QString& pattern, ListFilter filter)
+{
+    qsizetype split = pattern.lastIndexOf(QLatin1Char('\\'));
+    if (split < 0 && pattern.size() >= 2 && pattern[1] == QLatin1Char(':'))
+        split = 1;
+    const QString folderPart = pattern.left(split + 1);
+    const QString mask = pattern.mid(split + 1);
+    QList<DirEntry> entries;
+    if (mask.isEmpty())
+        return entries;
+    const std::optional<QString> folder =
+        WinPath::toHost(folderPart.isEmpty() ? QStringLiteral(".") : folderPart);
+    if (!folder)
+        return entries;
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(encoded(*folder).constData()),
+                                                      &::closedir);
+    if (!listing)
+        return entries;
+    const QString prefix =
+        folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/');
+    while (const dirent* item = ::readdir(listing.get())) {
+        const QString name = QFile::decodeName(item->d_name);
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        if (!matchesWildcard(mask, name))
+            continue;
+        struct stat info;
+        if (!statFollowing(prefix + name, info))
+            continue; // a link that points nowhere
+        DirEntry entry;
+        entry.name = name;
+        entry.attributes = attributesOf(info, isHiddenName(name));
+        entry.size = S_ISDIR(info.st_mode) ? 0 : qint64(info.st_size);
+        if (filter == ListFilter::Folders) {
+            const quint32 unwanted = AttrHidden | AttrSystem | AttrVolumeLabel;
+            if (!(entry.attributes & AttrDirectory) || (entry.attributes & unwanted))
+                continue;
+        }
+        entries.append(entry);
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return listsBefore(a.name, b.name); });
+    return entries;
+}
+
+bool folderExists(const QString& path)
+{
+    const std::optional<QString> host = WinPath::toHost(path);
+    struct stat info;
+    return host && statFollowing(*host, info) && S_ISDIR(info.st_mode);
+}
+
+bool fileExists(const QString& path)
+{
+    const std::optional<QString> host = WinPath::toHost(path);
+    struct stat info;
+    return host && statFollowing(*host, info) && !S_ISDIR(info.st_mode);
+}
+
+bool createFolder(const QString& path)
+{
+    const std::optional<QString> host = WinPath::toHost(path);
+    return host && ::mkdir(encoded(*host).constData(), 0777) == 0;
+}
+
+quint32 attributes(const QString& path)
+{
+    const std::optional<QString> host = WinPath::toHost(path);
+    struct stat info;
+    if (!host || !statFollowing(*host, info))
+        return noEntry;
+    // A drive's root is never hidden, whatever its folder on the host is called.
+    QString windowsPath = path;
+    while (windowsPath.endsWith(QLatin1Char('\\')))
+        windowsPath.chop(1);
+    const bool isRoot = WinPath::fileName(windowsPath).isEmpty();
+    return attributesOf(info, !isRoot && isHiddenName(QFileInfo(*host).fileName()));
+}
+
+void removeFile(const QString& path)
+{
+    const QString host = hostPathOrThrow(path);
+    struct stat info;
+    if (::lstat(encoded(host).constData(), &info) != 0)
+        throwErrno(errno);
+    if (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && hasNoWriteBit(info)))
+        throw EInOutError(accessDenied);
+    if (::unlink(encoded(host).constData()) != 0)
+        throwErrno(errno);
+}
+
+void renameFile(const QString& from, const QString& to)
+{
+    const QString source = hostPathOrThrow(from);
+    struct stat info;
+    if (::lstat(encoded(source).constData(), &info) != 0)
+        throwErrno(errno);
+    // The destination is looked up without regard to case, so a file replaced keeps its name.
+    const QString destination = hostPathOrThrow(to);
+    struct stat existing;
+    if (statFollowing(destination, existing) &&
+        (S_ISDIR(existing.st_mode) || hasNoWriteBit(existing)))
+        throw EInOutError(accessDenied);
+    if (::rename(encoded(source).constData(), encoded(destination).constData()) != 0)
+        throwErrno(errno);
+}
+
+std::optional<qint64> freeSpace(int driveNumber)
+{
+    QString folder;
+    if (driveNumber == 0) {
+        folder = QStringLiteral(".");
+    } else if (driveNumber >= 1 && driveNumber <= 26) {
+        const std::optional<QString> driveFolder = Drives::folder(QChar(u'A' + driveNumber - 1));
+        if (!driveFolder)
+            return std::nullopt;
+        folder = *driveFolder;
+    } else {
+        return std::nullopt;
+    }
+    struct statvfs info;
+    if (::statvfs(encoded(folder).constData(), &info) != 0)
+        return std::nullopt;
+    const quint64 blockSize = info.f_frsize != 0 ? info.f_frsize : info.f_bsize;
+    const quint64 maximum = quint64(std::numeric_limits<qint64>::max());
+    if (blockSize != 0 && quint64(info.f_bavail) > maximum / blockSize)
+        return std::numeric_limits<qint64>::max();
+    return qint64(quint64(info.f_bavail) * blockSize);
+}
+
+} // namespace FileSystem
+
+WinFile WinFile::openRead(const QString& path)
+{
+    const QString host = hostPathOrThrow(path);
+    const int descriptor = ::open(encoded(host).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        throwErrno(errno);
+    WinFile file(descriptor);
+    struct stat info;
+    if (::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode))
+        throw EInOutError(accessDenied); // a folder is no file, though Linux opens it
+    return file;
+}
+
+WinFile WinFile::create(const QString& path)
+{
+    const QString host = hostPathOrThrow(path);
+    // Checked before the open truncates anything: the mode decides even for root.
+    struct stat info;
+    if (statFollowing(host, info) && isProtected(info, host))
+        throw EInOutError(accessDenied);
+    const int descriptor =
+        ::open(encoded(host).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        throwErrno(errno);
+    return WinFile(descriptor);
+}
+
+WinFile::WinFile(int descriptor) : m_descriptor(descriptor)
+{
+}
+
+WinFile::WinFile(WinFile&& other) noexcept : m_descriptor(std::exchange(other.m_descriptor, -1))
+{
+}
+
+WinFile& WinFile::operator=(WinFile&& other) noexcept
+{
+    if (this != &other) {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+        m_descriptor = std::exchange(other.m_descriptor, -1);
+    }
+    return *this;
+}
+
+WinFile::~WinFile()
+{
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+}
+
+qint64 WinFile::read(char* buffer, qint64 count)
+{
+    qint64 done = 0;
+    while (done < count) {
+        const ssize_t got = ::read(m_descriptor, buffer + done, size_t(count - done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            if (done > 0)
+                return done;
+            throwErrno(errno);
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+qint64 WinFile::write(const char* buffer, qint64 count)
+{
+    Faults& hook = faults();
+    qint64 done = 0;
+    while (done < count) {
+        qint64 chunk = count - done;
+        if (hook.limited) {
+            if (hook.bytesLeft <= 0) {
+                // As a full disk does: what fitted was written, the next write fails.
+                if (done > 0)
+                    return done;
+                throw EInOutError(hook.error);
+            }
+            chunk = std::min(chunk, hook.bytesLeft);
+        }
+        if (hook.maxPerWrite > 0)
+            chunk = std::min(chunk, hook.maxPerWrite);
+        const ssize_t written = ::write(m_descriptor, buffer + done, size_t(chunk));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            if (done > 0)
+                return done;
+            throwErrno(errno);
+        }
+        done += written;
+        if (hook.limited)
+            hook.bytesLeft -= written;
+        if (hook.maxPerWrite > 0 || written == 0)
+            break;
+    }
+    return done;
+}
+
+qint64 WinFile::size() const
+{
+    struct stat info;
+    if (::fstat(m_descriptor, &info) != 0)
+        throwErrno(errno);
+    return qint64(info.st_size);
+}
+
+void WinFile::close()
+{
+    const int descriptor = std::exchange(m_descriptor, -1);
+    if (::close(descriptor) != 0)
+        throwErrno(errno);
+}
+
+namespace FileFaults {
+
+void failWritesAfter(qint64 bytesAllowed, int error)
+{
+    faults().limited = true;
+    faults().bytesLeft = bytesAllowed;
+    faults().error = error;
+}
+
+void shortWritesOf(qint64 maxPerWrite)
+{
+    faults().maxPerWrite = maxPerWrite;
+}
+
+void clearFaults()
+{
+    faults() = Faults();
+}
+
+} // namespace FileFaults

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <optional>
 
 // File attributes as Windows numbers them.
 enum FileAttribute : quint32 {
@@ -48,6 +49,13 @@ void renameFile(const QString& from, const QString& to);
 // cannot be queried.
 std::optional<qint64> freeSpace(int driveNumber);
 
+// Whether name matches a wildcard mask as DOS matches them, without regard to case: "*" any run,
+// "?" one character (or none where the name's part ends), a trailing ".*" also matches a name
+// without a dot and a trailing "." only names without one.
+bool matchesWildcard(const QString& mask, const QString& name);
+// The listing order: by the upper-cased names code unit by code unit, upper case first on a tie.
+bool listsBefore(const QString& a, const QString& b);
+
 } // namespace FileSystem
 
 // An open file; closes itself when it goes out of scope.
@@ -78,5 +86,7 @@ private:
 // Cleared by clearFaults().
 namespace FileFaults {
 void failWritesAfter(qint64 bytesAllowed, int error);
+// Each write stores at most maxPerWrite bytes, as a disk filling up may do.
+void shortWritesOf(qint64 maxPerWrite);
 void clearFaults();
 } // namespace FileFaults

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 
 struct MemoryStatus
@@ -10,3 +11,6 @@ struct MemoryStatus
 
 // Read from /proc/meminfo (MemTotal, MemAvailable).
 MemoryStatus globalMemoryStatus();
+
+// The same from the text of a meminfo file; zeros when MemTotal is missing.
+MemoryStatus memoryStatusFrom(const QByteArray& meminfo);

@@ -35,7 +35,10 @@ public:
     QString writeFile(const QString& relativePath, const QByteArray& bytes) const;
 
 private:
+    QByteArray header(const QByteArray& relativeTo) const;
+
     QTemporaryDir m_dir;
+    QByteArray m_systemSections; // what setUninstallString adds to
     QByteArray m_oldPrefix;
     bool m_hadPrefix = false;
     QString m_oldCurrent;
