@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QtTest>
+#include <cstring>
 
 namespace {
 
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void keyLayout();
     void order_data();
     void order();
+    void compareAgreesWithKeys();
 };
 
 void TestCollation::keysOfExamples_data()
@@ -183,6 +185,53 @@ void TestCollation::order()
 
     QCOMPARE(sign(Collation::compare(a, b)), expected);
     QCOMPARE(sign(Collation::compare(b, a)), -expected);
+}
+
+// compare() takes a short cut through the primary weights; it must still give the order of the
+// whole keys for every pair, also where one primary section is a prefix of the other.
+void TestCollation::compareAgreesWithKeys()
+{
+    QStringList texts = {"",
+                         "a",
+                         "A",
+                         "a-",
+                         "-a",
+                         "ab",
+                         "a b",
+                         "ab'",
+                         "a'b",
+                         "ss",
+                         QString::fromUtf8("ß"),
+                         "s-s",
+                         "ae",
+                         "AE",
+                         QString::fromUtf8("æ"),
+                         QString::fromUtf8("Æ"),
+                         QString::fromUtf8("ÿ"),
+                         QString::fromUtf8("é"),
+                         "e",
+                         "E",
+                         QString::fromUtf8("Ω"),
+                         QStringLiteral("\u0100"),
+                         QStringLiteral("\u0100b"),
+                         QStringLiteral("a\u0001"),
+                         QStringLiteral("a\u0081"),
+                         QString::fromUtf16(u"a\0b", 3),
+                         QStringLiteral("\u00AD"),
+                         "a\u00AD"};
+    for (const QStringList& row : fixtureRows(QStringLiteral("examples.tsv")))
+        texts.append(row[0]);
+    for (const QString& a : texts) {
+        for (const QString& b : texts) {
+            const QByteArray keyA = Collation::sortKey(a);
+            const QByteArray keyB = Collation::sortKey(b);
+            const int byKeys = sign(std::memcmp(keyA.constData(), keyB.constData(),
+                                                size_t(qMin(keyA.size(), keyB.size()))));
+            const int expected = byKeys != 0 ? byKeys : sign(int(keyA.size() - keyB.size()));
+            QVERIFY2(sign(Collation::compare(a, b)) == expected,
+                     qPrintable(a + QStringLiteral(" / ") + b));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCollation)

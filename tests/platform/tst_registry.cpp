@@ -94,9 +94,12 @@ public:
 
     void write(const QString& name, const QByteArray& text) const
     {
+        // Rewritten in place rather than truncated first: the cut and damage tests write the file
+        // thousands of times, and freeing its block each time is slow on some file systems.
         QFile file(m_dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QCOMPARE(file.write(text), text.size());
+        QVERIFY(file.resize(text.size()));
     }
     void writeSystem(const QByteArray& text) const { write(QStringLiteral("system.reg"), text); }
     void writeUser(const QByteArray& text) const { write(QStringLiteral("user.reg"), text); }
@@ -152,6 +155,8 @@ private Q_SLOTS:
     void damagedLines_data();
     void damagedLines();
     void truncatedAnywhere();
+    void damagedAnywhere_data();
+    void damagedAnywhere();
     void readsAfreshEachTime();
     void bareMachine_data();
     void bareMachine();
@@ -537,65 +542,140 @@ void TestRegistry::damagedLines()
         expected);
 }
 
-// A file cut anywhere: every value whose lines lie whole before the cut reads as in the whole
-// file; a value cut short is missing or unreadable, never a wrong piece of the right one.
-void TestRegistry::truncatedAnywhere()
+// The file of the cut and damage tests: Wine's lines and a binary value continued over lines.
+QByteArray damageableFile()
 {
-    struct Expected
-    {
-        QString path;
-        QString name;
-        qsizetype end; // offset just past the value's line and its newline
-        RegistryValue value;
-    };
-    QList<Expected> values;
-    {
-        Prefix whole;
-        whole.writeSystem(wineSystemReg);
-        QString path;
-        qsizetype offset = 0;
-        for (const QByteArray& line : wineSystemReg.split('\n')) {
-            offset += line.size() + 1;
-            if (line.startsWith("[Software")) {
-                path =
-                    QString::fromUtf8(line.mid(1, line.lastIndexOf(']') - 1)).replace("\\\\", "\\");
-            } else if (line.startsWith("\"Dword\"") || line.startsWith("\"Binary\"") ||
-                       line.startsWith("\"Quotes\"") || line.startsWith("\"UninstallString\"") ||
-                       line.startsWith("\"Multi\"") || line.startsWith("@=\"default")) {
-                const QString name = line.startsWith('@')
-                                         ? QString()
-                                         : QString::fromUtf8(line.mid(1, line.indexOf('"', 1) - 1));
-                const std::optional<RegistryKey> key =
-                    RegistryKey::open(RegistryRoot::LocalMachine, path);
-                QVERIFY(key);
-                QVERIFY(key->value(name));
-                values.append({path, name, offset, *key->value(name)});
-            }
+    QByteArray text = wineSystemReg + "\n[Software\\\\Long] 1796692463\n\"Long\"=hex:";
+    for (int byte = 0; byte < 64; ++byte)
+        text += QByteArray::number(byte, 16).rightJustified(2, '0') + (byte == 63        ? "\n"
+                                                                       : byte % 24 == 23 ? ",\\\n  "
+                                                                                         : ",");
+    return text + "\"After\"=dword:00000002\n";
+}
+
+struct WholeValue
+{
+    QString path;
+    QString name;
+    qsizetype end; // offset just past the value's last line and its newline
+    RegistryValue value;
+};
+
+// The values of the undamaged file, where their lines end, and how they read. Names with escapes
+// are left out, so that the test need not decode them itself.
+void readWholeValues(const QByteArray& text, QList<WholeValue>& values)
+{
+    Prefix whole;
+    whole.writeSystem(text);
+    QString path;
+    qsizetype offset = 0;
+    for (const QByteArray& line : text.split('\n')) {
+        offset += line.size() + 1;
+        const qsizetype nameEnd = line.indexOf("\"=");
+        if (line.startsWith('[')) {
+            QByteArray name = line.mid(1, line.lastIndexOf(']') - 1);
+            name.replace("\\\\", "/");
+            path = name.contains('\\') ? QString() : QString::fromUtf8(name).replace('/', '\\');
+        } else if (!path.isEmpty() &&
+                   (line.startsWith('@') ||
+                    (line.startsWith('"') && !line.left(nameEnd).contains('\\')))) {
+            const QString name = line.startsWith('@')
+                                     ? QString()
+                                     : QString::fromUtf8(line.mid(1, line.indexOf('"', 1) - 1));
+            const std::optional<RegistryKey> key =
+                RegistryKey::open(RegistryRoot::LocalMachine, path);
+            QVERIFY2(key && key->value(name), qPrintable(name));
+            values.append({path, name, offset, *key->value(name)});
+        } else if (line.startsWith("  ") && !values.isEmpty()) {
+            values.last().end = offset; // a continuation line
         }
     }
-    QCOMPARE(values.size(), 6);
+}
+
+bool sameValue(const RegistryValue& a, const RegistryValue& b)
+{
+    return a.type == b.type && a.text == b.text && a.bytes == b.bytes;
+}
+
+enum class Damage
+{
+    Cut,
+    Changed
+};
+
+// Reads every value of `values` from the damaged text. A value whose lines end at or before
+// `soundUpTo` reads as in the whole file. In a cut file any other value is missing, unreadable or
+// whole, never a wrong piece of the right one.
+void checkDamaged(const Prefix& prefix, const QByteArray& text, qsizetype soundUpTo,
+                  const QList<WholeValue>& values, Damage damage)
+{
+    prefix.writeSystem(text);
+    QString openPath;
+    std::optional<RegistryKey> key;
+    for (const WholeValue& expected : values) {
+        if (expected.path != openPath) {
+            openPath = expected.path;
+            key = RegistryKey::open(RegistryRoot::LocalMachine, expected.path);
+        }
+        const std::optional<RegistryValue> value = key ? key->value(expected.name) : std::nullopt;
+        const QByteArray where =
+            QStringLiteral("damage at %1, value '%2'").arg(soundUpTo).arg(expected.name).toUtf8();
+        if (expected.end <= soundUpTo) {
+            QVERIFY2(value && sameValue(*value, expected.value), where.constData());
+        } else if (damage == Damage::Cut && value && value->type != RegUnreadable) {
+            QVERIFY2(sameValue(*value, expected.value), where.constData());
+        }
+    }
+}
+
+// A file cut anywhere is read as far as it is whole.
+void TestRegistry::truncatedAnywhere()
+{
+    const QByteArray text = damageableFile();
+    QList<WholeValue> values;
+    readWholeValues(text, values);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(values.size(), 21);
 
     Prefix prefix;
-    for (qsizetype cut = 0; cut <= wineSystemReg.size(); ++cut) {
-        prefix.writeSystem(wineSystemReg.left(cut));
-        for (const Expected& expected : values) {
-            const std::optional<RegistryKey> key =
-                RegistryKey::open(RegistryRoot::LocalMachine, expected.path);
-            const std::optional<RegistryValue> value =
-                key ? key->value(expected.name) : std::nullopt;
-            const QByteArray where =
-                QStringLiteral("cut at %1, value '%2'").arg(cut).arg(expected.name).toUtf8();
-            if (cut >= expected.end) {
-                QVERIFY2(value, where.constData());
-                QVERIFY2(value->type == expected.value.type && value->text == expected.value.text &&
-                             value->bytes == expected.value.bytes,
-                         where.constData());
-            } else if (value && value->type != RegUnreadable) {
-                QVERIFY2(value->type == expected.value.type && value->text == expected.value.text &&
-                             value->bytes == expected.value.bytes,
-                         where.constData());
-            }
-        }
+    for (qsizetype cut = 0; cut <= text.size(); ++cut) {
+        checkDamaged(prefix, text.left(cut), cut, values, Damage::Cut);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void TestRegistry::damagedAnywhere_data()
+{
+    QTest::addColumn<char>("damage");
+
+    QTest::newRow("backslash") << '\\';
+    QTest::newRow("quote") << '"';
+    QTest::newRow("opening bracket") << '[';
+    QTest::newRow("new line") << '\n';
+    QTest::newRow("byte beyond ASCII") << '\xff';
+}
+
+// One byte replaced anywhere: whatever comes before it still reads as in the whole file, and
+// nothing crashes.
+void TestRegistry::damagedAnywhere()
+{
+    QFETCH(char, damage);
+
+    const QByteArray text = damageableFile();
+    QList<WholeValue> values;
+    readWholeValues(text, values);
+    if (QTest::currentTestFailed())
+        return;
+
+    Prefix prefix;
+    for (qsizetype offset = 0; offset < text.size(); ++offset) {
+        QByteArray damaged = text;
+        damaged[offset] = damage;
+        checkDamaged(prefix, damaged, offset, values, Damage::Changed);
+        if (QTest::currentTestFailed())
+            return;
     }
 }
 
