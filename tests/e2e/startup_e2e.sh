@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The program starts on the demo, finds the game folder by itself, and ends by its exit button.
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_init startup
+e2e_make_world
+e2e_add_intro 4
+e2e_start
+e2e_pass_intro 10
+e2e_wait_main_window
+sleep 1
+if e2e_dismiss_error_boxes; then
+    e2e_fail "an error box came up at start"
+fi
+e2e_shot main-window
+
+# The exit tool button of the top panel: 22 x 22 at 555,24.
+e2e_click 566 35
+e2e_wait_exit 5 || e2e_fail "the program did not end within 5 s of the exit button"
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS"
+e2e_log "passed"
