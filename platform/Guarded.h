@@ -25,11 +25,14 @@ void setErrorReporter(ErrorReporter* reporter);
 // no further, so none crosses Qt's event loop.
 void runGuarded(const std::function<void()>& handler);
 
-// Wraps a member-function handler for connect(): the handler runs through runGuarded.
-template <class Object>
-auto guarded(Object* object, void (Object::*handler)())
+// Wraps a member-function handler for connect(): the handler runs through runGuarded. A handler
+// may take the signal's arguments (a row, a column).
+template <class Object, class... Args>
+auto guarded(Object* object, void (Object::*handler)(Args...))
 {
-    return [object, handler] { runGuarded([object, handler] { (object->*handler)(); }); };
+    return [object, handler](Args... args) {
+        runGuarded([&] { (object->*handler)(args...); });
+    };
 }
 
 // The quiet protected block: its steps run until the first one fails; nothing is reported.

@@ -1,0 +1,143 @@
+#include "GameFolder.h"
+
+#include "Cp1252.h"
+#include "Errors.h"
+#include "FileSystem.h"
+#include "Registry.h"
+
+namespace {
+
+const char* const uninstallKey =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Age of Empires";
+const char* const uninstallValue = "UninstallString";
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// The text of a quoted argument starting at the quotation mark at `quote`; an unclosed one runs
+// to the end.
+QString quotedArgument(const QString& text, qsizetype quote)
+{
+    const qsizetype close = text.indexOf(QLatin1Char('"'), quote + 1);
+    return close < 0 ? text.mid(quote + 1) : text.mid(quote + 1, close - quote - 1);
+}
+
+// Where "-f" starts as an argument of its own (at the start or after a blank); -1 when absent.
+qsizetype logSwitch(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const bool argumentStart = i == 0 || isBlank(text.at(i - 1));
+        if (argumentStart && text.at(i) == QLatin1Char('-') &&
+            text.at(i + 1).toLower() == QLatin1Char('f'))
+            return i;
+    }
+    return -1;
+}
+
+// A switch such as -c or /S begins at `at`.
+bool switchStarts(const QString& text, qsizetype at)
+{
+    return at + 1 < text.size() &&
+           (text.at(at) == QLatin1Char('-') || text.at(at) == QLatin1Char('/')) &&
+           text.at(at + 1).isLetter();
+}
+
+// The log path after -f. Unquoted, it may hold blanks ("C:\Program Files\..."), so it runs to
+// the next switch, or to the end.
+QString logPath(const QString& text, qsizetype switchAt)
+{
+    const qsizetype start = switchAt + 2;
+    if (start < text.size() && text.at(start) == QLatin1Char('"'))
+        return quotedArgument(text, start);
+    qsizetype end = start;
+    while (end < text.size()) {
+        if (isBlank(text.at(end)) && switchStarts(text, end + 1))
+            break;
+        ++end;
+    }
+    return text.mid(start, end - start).trimmed();
+}
+
+// An unquoted program path ends with ".exe" before a blank, as Windows finds it in a command
+// line; without such an ending the whole text is taken as the path.
+QString unquotedProgramPath(const QString& text)
+{
+    const QLatin1String exe(".exe");
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = text.indexOf(exe, from, Qt::CaseInsensitive);
+        if (at < 0)
+            return text;
+        const qsizetype end = at + exe.size();
+        if (end == text.size() || isBlank(text.at(end)))
+            return text.left(end);
+        from = at + 1;
+    }
+}
+
+} // namespace
+
+namespace GameFolder {
+
+QString folderPart(const QString& path)
+{
+    qsizetype last = -1;
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        if (path.at(i) == QLatin1Char('\\') || path.at(i) == QLatin1Char(':')) {
+            last = i;
+            break;
+        }
+    }
+    if (last < 0)
+        return {};
+    const bool dropBackslash = path.at(last) == QLatin1Char('\\') && last > 0 &&
+                               path.at(last - 1) != QLatin1Char(':') &&
+                               path.at(last - 1) != QLatin1Char('\\');
+    return path.left(dropBackslash ? last : last + 1);
+}
+
+QString fromUninstallString(const QString& uninstallString)
+{
+    const qsizetype switchAt = logSwitch(uninstallString);
+    if (switchAt >= 0)
+        return folderPart(logPath(uninstallString, switchAt));
+    if (uninstallString.startsWith(QLatin1Char('"')))
+        return folderPart(quotedArgument(uninstallString, 0));
+    return folderPart(unquotedProgramPath(uninstallString));
+}
+
+QString readGameFolder()
+{
+    const auto key = RegistryKey::open(RegistryRoot::LocalMachine,
+                                       QString::fromLatin1(uninstallKey), /*view32=*/true);
+    if (!key)
+        return {};
+    return fromUninstallString(key->readString(QString::fromLatin1(uninstallValue)));
+}
+
+int driveNumber(const QString& gameFolder)
+{
+    const int code = gameFolder.isEmpty() ? -1 : Cp1252::code(gameFolder.front());
+    if (code < 64)
+        throw Exception(QStringLiteral("Range check error"));
+    // Windows takes drive letters in either case; "c:\games" is on drive C.
+    if (code >= 'a' && code <= 'z')
+        return code - 'a' + 1;
+    return code - 64;
+}
+
+QString freeSpaceLine(const QString& gameFolder, const FreeSpaceQuery& freeBytes)
+{
+    const int drive = driveNumber(gameFolder);
+    const qint64 kilobytes = freeBytes(drive).value_or(0) / 1024;
+    return QStringLiteral("Free space on drive %1 - %2 kB").arg(gameFolder.front()).arg(kilobytes);
+}
+
+QString freeSpaceLine(const QString& gameFolder)
+{
+    return freeSpaceLine(gameFolder, FileSystem::freeSpace);
+}
+
+} // namespace GameFolder

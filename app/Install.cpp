@@ -1,0 +1,46 @@
+#include "ErrorBox.h"
+#include "FontSubstitutes.h"
+#include "Install_IntroForm.h"
+#include "Install_MainForm.h"
+#include "MediaBackend.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    // The windows are laid out in pixels for 96 dots per inch: text sized for another density
+    // would no longer fit its controls.
+    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    selectMediaBackend();
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvane Installer"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Korvane Installer"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/korvane.png")));
+    installFontSubstitutes();
+
+    ErrorBox errorBox;
+    setErrorReporter(&errorBox);
+
+    IntroFormLauncher intro;
+    MainFormServices services;
+    services.intro = &intro;
+
+    // The windows live as long as the program, made in this order; the main window comes first
+    // and ends the program when it closes.
+    TMainForm mainForm(services);
+
+    mainForm.show();
+    // Without a window manager nothing activates a new window, and the main window's
+    // activation is what offers the folder choice.
+    mainForm.raise();
+    mainForm.activateWindow();
+
+    const int result = QApplication::exec();
+    setErrorReporter(nullptr);
+    return result;
+}

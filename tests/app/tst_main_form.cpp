@@ -1,0 +1,595 @@
+#include "FontSubstitutes.h"
+#include "Guarded.h"
+#include "Install_MainForm.h"
+#include "IntroLauncher.h"
+#include "TestWorld.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <stdexcept>
+
+namespace {
+
+const char* const uninstallSection =
+    "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Age of "
+    "Empires] 1796692437\n";
+
+class RecordingReporter : public ErrorReporter
+{
+public:
+    QStringList messages;
+    void showError(const QString& message) override { messages.append(message); }
+};
+
+// Stands in for the intro window: counts the showings, or fails as a missing video does.
+class CountingIntro : public IntroLauncher
+{
+public:
+    int shown = 0;
+    bool fail = false;
+    void showIntro(QWidget*) override
+    {
+        ++shown;
+        if (fail)
+            throw std::runtime_error("Intro.avi cannot be opened");
+    }
+};
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+template <class Widget = QWidget> Widget* control(const QWidget& form, const QString& name)
+{
+    auto* widget = form.findChild<Widget*>(name);
+    if (widget == nullptr)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+} // namespace
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void window();
+    void geometry_data();
+    void geometry();
+    void texts_data();
+    void texts();
+    void fonts_data();
+    void fonts();
+    void limeOnBlack();
+    void startState();
+    void tabOrderAndFocus();
+    void accessibleNames_data();
+    void accessibleNames();
+
+    void startUp_data();
+    void startUp();
+    void failingIntroStopsTheStart();
+    void introButtonRereadsTheRegistry();
+    void showStatusPaintsAtOnce();
+    void exitButtonEndsTheEventLoop();
+
+private:
+    RecordingReporter m_reporter;
+};
+
+void MainFormTest::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+void MainFormTest::init()
+{
+    m_reporter.messages.clear();
+    setErrorReporter(&m_reporter);
+}
+
+void MainFormTest::cleanup()
+{
+    setErrorReporter(nullptr);
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void MainFormTest::window()
+{
+    TestWorld world;
+    TMainForm form({});
+    QCOMPARE(form.windowTitle(), QStringLiteral("Korvane Installer"));
+    QCOMPARE(form.size(), QSize(632, 453));
+    QCOMPARE(form.minimumSize(), QSize(632, 453));
+    QCOMPARE(form.maximumSize(), QSize(632, 453));
+    QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!form.windowIcon().isNull());
+    const QRect screen = form.screen()->geometry();
+    QVERIFY(qAbs(form.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(form.geometry().center().y() - screen.center().y()) <= 1);
+}
+
+void MainFormTest::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parentName");
+    QTest::addColumn<QRect>("rect");
+
+    const QString form = QStringLiteral("TMainForm");
+    const QString top = QStringLiteral("AoEDirPanel");
+    const QString sizes = QStringLiteral("SizesPanel");
+    const struct
+    {
+        const char* name;
+        QString parent;
+        QRect rect;
+    } rows[] = {
+        {"AoEDirPanel", form, {0, 0, 632, 53}},
+        {"ProgramPathLabel", top, {8, 6, 154, 15}},
+        {"AoEpathEdit", top, {8, 24, 441, 22}},
+        {"SelectDir_SButton", top, {456, 24, 22, 22}},
+        {"ShowIntro_SButton", top, {495, 24, 22, 22}},
+        {"About_SButton", top, {523, 24, 22, 22}},
+        {"Exit_SButton", top, {555, 24, 22, 22}},
+        {"BackgroundImage", form, {0, 53, 632, 381}},
+        {"Label4", form, {20, 81, 98, 16}},
+        {"FileTypeCombo", form, {121, 79, 164, 21}},
+        {"SizesPanel", form, {352, 67, 261, 45}},
+        {"Label1", sizes, {5, 5, 106, 15}},
+        {"ScenNumLabel", sizes, {115, 5, 48, 15}},
+        {"FreeSpaceLabel", sizes, {5, 22, 111, 15}},
+        {"FileListView", form, {5, 131, 373, 202}},
+        {"Label2", form, {386, 131, 133, 17}},
+        {"ScenDescMemo", form, {386, 152, 241, 181}},
+        {"CheckAll_Button", form, {27, 354, 85, 25}},
+        {"UncheckAll_Button", form, {135, 354, 85, 25}},
+        {"CopyProgressBar", form, {322, 357, 272, 16}},
+        {"StartButton", form, {27, 395, 193, 29}},
+        {"CopyProgressGauge", form, {322, 395, 272, 29}},
+        {"StatusBar", form, {0, 434, 632, 19}},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.parent << row.rect;
+}
+
+void MainFormTest::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parentName);
+    QFETCH(QRect, rect);
+
+    TestWorld world;
+    TMainForm form({});
+    const QWidget* widget = control(form, name);
+    QCOMPARE(widget->parentWidget()->objectName(), parentName);
+    QCOMPARE(widget->geometry(), rect);
+}
+
+void MainFormTest::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("hint");
+
+    QTest::newRow("ProgramPathLabel") << "ProgramPathLabel"
+                                      << "\"Age of Empires\" directory:"
+                                      << "";
+    QTest::newRow("Label4") << "Label4"
+                            << "Scenarios type:"
+                            << "";
+    QTest::newRow("Label1") << "Label1"
+                            << "Total files selected:"
+                            << "";
+    QTest::newRow("ScenNumLabel") << "ScenNumLabel"
+                                  << "0 ( 0 kB )"
+                                  << "";
+    QTest::newRow("FreeSpaceLabel") << "FreeSpaceLabel"
+                                    << "Free space on drive "
+                                    << "";
+    QTest::newRow("Label2") << "Label2"
+                            << "Scenario description"
+                            << "";
+    QTest::newRow("StatusBar") << "StatusBar"
+                               << "Ready."
+                               << "";
+    QTest::newRow("CheckAll_Button") << "CheckAll_Button"
+                                     << "&Check all"
+                                     << "";
+    QTest::newRow("UncheckAll_Button") << "UncheckAll_Button"
+                                       << "&Uncheck all"
+                                       << "";
+    QTest::newRow("StartButton") << "StartButton"
+                                 << "&Begin installation..."
+                                 << "";
+    QTest::newRow("SelectDir_SButton") << "SelectDir_SButton"
+                                       << ""
+                                       << "Select destination directory...";
+    QTest::newRow("ShowIntro_SButton") << "ShowIntro_SButton"
+                                       << ""
+                                       << "Show intro animation";
+    QTest::newRow("About_SButton") << "About_SButton"
+                                   << ""
+                                   << "About this program...";
+    QTest::newRow("Exit_SButton") << "Exit_SButton"
+                                  << ""
+                                  << "Exit program";
+}
+
+void MainFormTest::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, hint);
+
+    TestWorld world;
+    TMainForm form({});
+    const QWidget* widget = control(form, name);
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        QCOMPARE(label->text(), text);
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        QCOMPARE(button->text(), text);
+    QCOMPARE(widget->toolTip(), hint);
+    if (const auto* tool = qobject_cast<const QToolButton*>(widget)) {
+        QVERIFY(tool->autoRaise());
+        QVERIFY(!tool->icon().isNull());
+        QVERIFY(!tool->icon().pixmap(tool->iconSize()).isNull());
+    }
+}
+
+void MainFormTest::fonts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+
+    QTest::newRow("window") << "TMainForm"
+                            << "MS Sans Serif" << 8 << false << false;
+    QTest::newRow("buttons take the window's") << "StartButton"
+                                               << "MS Sans Serif" << 8 << false << false;
+    QTest::newRow("gauge takes the window's") << "CopyProgressGauge"
+                                              << "MS Sans Serif" << 8 << false << false;
+    QTest::newRow("ProgramPathLabel") << "ProgramPathLabel"
+                                      << "Times New Roman" << 10 << true << true;
+    QTest::newRow("AoEpathEdit") << "AoEpathEdit"
+                                 << "Courier New" << 8 << false << false;
+    QTest::newRow("Label4") << "Label4"
+                            << "Arial" << 10 << true << false;
+    QTest::newRow("Label1") << "Label1"
+                            << "Arial" << 9 << false << false;
+    QTest::newRow("ScenNumLabel") << "ScenNumLabel"
+                                  << "Arial" << 9 << false << false;
+    QTest::newRow("FreeSpaceLabel") << "FreeSpaceLabel"
+                                    << "Arial" << 9 << false << false;
+    QTest::newRow("Label2") << "Label2"
+                            << "Arabia" << 11 << false << false;
+}
+
+void MainFormTest::fonts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+
+    TestWorld world;
+    TMainForm form({});
+    const QWidget* widget = name == form.objectName() ? &form : control(form, name);
+    const QFont font = widget->font();
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pointSize(), points);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.underline(), underline);
+    // The layout is in pixels at 96 dots per inch: 8 points are 11 pixels, 10 points 13.
+    QCOMPARE(QFontInfo(font).pixelSize(), (points * 96 + 36) / 72);
+}
+
+void MainFormTest::limeOnBlack()
+{
+    TestWorld world;
+    TMainForm form({});
+    const auto* panel = control(form, QStringLiteral("SizesPanel"));
+    QVERIFY(panel->autoFillBackground());
+    QCOMPARE(panel->palette().color(QPalette::Window), QColor(Qt::black));
+    for (const char* name : {"Label1", "ScenNumLabel", "FreeSpaceLabel"}) {
+        const auto* label = control(form, QString::fromLatin1(name));
+        QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(label->palette().color(QPalette::Inactive, QPalette::WindowText),
+                 QColor(0, 255, 0));
+    }
+}
+
+void MainFormTest::startState()
+{
+    TestWorld world;
+    TMainForm form({});
+    QVERIFY(!control(form, QStringLiteral("StartButton"))->isEnabled());
+    // The status line takes no input, yet is no disabled control whose text greys out.
+    const auto* status = control<QLabel>(form, QStringLiteral("StatusBar"));
+    QVERIFY(status->isEnabled());
+    QCOMPARE(status->focusPolicy(), Qt::NoFocus);
+    const auto* edit = control<QLineEdit>(form, QStringLiteral("AoEpathEdit"));
+    QVERIFY(edit->isReadOnly());
+    QCOMPARE(edit->focusPolicy(), Qt::NoFocus);
+    QVERIFY(control<QPlainTextEdit>(form, QStringLiteral("ScenDescMemo"))->isReadOnly());
+    const auto* bar = control<QProgressBar>(form, QStringLiteral("CopyProgressBar"));
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 100);
+    QCOMPARE(bar->value(), 0);
+
+    const auto* combo = control<QComboBox>(form, QStringLiteral("FileTypeCombo"));
+    QVERIFY(!combo->isEditable());
+    QStringList types;
+    for (int i = 0; i < combo->count(); ++i)
+        types << combo->itemText(i);
+    QCOMPARE(types, QStringList({"Historical scenarios", "Crazy scenarios", "Real-map scenarios",
+                                 "Campaigns"}));
+
+    const auto* list = control<QTreeView>(form, QStringLiteral("FileListView"));
+    QVERIFY(!list->rootIsDecorated());
+    QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(list->header()->sectionSize(0), 290);
+    QCOMPARE(list->header()->sectionSize(1), 60);
+    QCOMPARE(list->palette().color(QPalette::Inactive, QPalette::Highlight),
+             list->palette().color(QPalette::Active, QPalette::Highlight));
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("Scenario name"));
+    QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("File size"));
+
+    // The background lies behind every other control.
+    QCOMPARE(form.children().indexOf(control(form, QStringLiteral("BackgroundImage"))), 0);
+}
+
+void MainFormTest::tabOrderAndFocus()
+{
+    TestWorld world;
+    TMainForm form({});
+    control(form, QStringLiteral("StartButton"))->setEnabled(true);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTRY_COMPARE(QApplication::focusWidget(), control(form, QStringLiteral("FileListView")));
+
+    control(form, QStringLiteral("FileTypeCombo"))->setFocus();
+    QStringList visited;
+    for (int step = 0; step < 7; ++step) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited,
+             QStringList({"FileTypeCombo", "CheckAll_Button", "UncheckAll_Button", "StartButton",
+                          "ScenDescMemo", "FileListView", "FileTypeCombo"}));
+}
+
+void MainFormTest::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<int>("role");
+
+    QTest::newRow("glyph button") << "Exit_SButton"
+                                  << "Exit program" << int(QAccessible::Button);
+    QTest::newRow("select button") << "SelectDir_SButton"
+                                   << "Select destination directory..." << int(QAccessible::Button);
+    QTest::newRow("intro button") << "ShowIntro_SButton"
+                                  << "Show intro animation" << int(QAccessible::Button);
+    QTest::newRow("about button") << "About_SButton"
+                                  << "About this program..." << int(QAccessible::Button);
+    QTest::newRow("push button") << "CheckAll_Button"
+                                 << "Check all" << int(QAccessible::Button);
+    QTest::newRow("start button") << "StartButton"
+                                  << "Begin installation..." << int(QAccessible::Button);
+    QTest::newRow("label") << "Label1"
+                           << "Total files selected:" << int(QAccessible::StaticText);
+    QTest::newRow("status line") << "StatusBar"
+                                 << "Ready." << int(QAccessible::StaticText);
+    QTest::newRow("game folder") << "AoEpathEdit"
+                                 << "\"Age of Empires\" directory"
+                                 << int(QAccessible::EditableText);
+    QTest::newRow("type selector") << "FileTypeCombo"
+                                   << "Scenarios type" << int(QAccessible::ComboBox);
+    QTest::newRow("list") << "FileListView"
+                          << "Scenario files" << int(QAccessible::Tree);
+    QTest::newRow("description") << "ScenDescMemo"
+                                 << "Scenario description" << int(QAccessible::EditableText);
+    QTest::newRow("file progress") << "CopyProgressBar"
+                                   << "File progress" << int(QAccessible::ProgressBar);
+    QTest::newRow("overall progress") << "CopyProgressGauge"
+                                      << "Overall progress" << int(QAccessible::ProgressBar);
+}
+
+void MainFormTest::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    QFETCH(int, role);
+
+    TestWorld world;
+    TMainForm form({});
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(form, name));
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+    QCOMPARE(int(accessible->role()), role);
+}
+
+void MainFormTest::startUp_data()
+{
+    QTest::addColumn<bool>("hasPrefix");
+    QTest::addColumn<QByteArray>("systemReg");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("freeSpacePrefix");
+    QTest::addColumn<int>("typeIndex");
+    QTest::addColumn<QStringList>("errors");
+
+    const QByteArray key(uninstallSection);
+    const QString noLine = QStringLiteral("Free space on drive ");
+
+    QTest::newRow("no prefix") << false << QByteArray() << "" << noLine << -1 << QStringList();
+    QTest::newRow("prefix without the game")
+        << true << QByteArray() << "" << noLine << -1 << QStringList();
+    QTest::newRow("game in the 32-bit view")
+        << true << key + "\"UninstallString\"=\"C:\\\\Games\\\\AoE\\\\Uninstal.exe\"\n"
+        << R"(C:\Games\AoE)"
+        << "Free space on drive C - " << 0 << QStringList();
+    QTest::newRow("installer-log entry")
+        << true
+        << key + "\"UninstallString\"=\"C:\\\\WINDOWS\\\\uninst.exe "
+                 "-f\\\"C:\\\\Program Files\\\\AoE\\\\DeIsL1.isu\\\"\"\n"
+        << R"(C:\Program Files\AoE)"
+        << "Free space on drive C - " << 0 << QStringList();
+    QTest::newRow("game on a drive that is gone")
+        << true << key + "\"UninstallString\"=\"K:\\\\AoE\\\\Uninstal.exe\"\n"
+        << R"(K:\AoE)"
+        << "Free space on drive K - 0 kB" << 0 << QStringList();
+    QTest::newRow("number instead of text")
+        << true << key + "\"UninstallString\"=dword:00000001\n"
+        << "" << noLine << -1 << QStringList({"Invalid data type for 'UninstallString'"});
+}
+
+void MainFormTest::startUp()
+{
+    QFETCH(bool, hasPrefix);
+    QFETCH(QByteArray, systemReg);
+    QFETCH(QString, folder);
+    QFETCH(QString, freeSpacePrefix);
+    QFETCH(int, typeIndex);
+    QFETCH(QStringList, errors);
+
+    TestWorld world;
+    world.writeSystemReg(systemReg);
+    if (!hasPrefix)
+        qputenv("WINEPREFIX", QFile::encodeName(world.root() + QStringLiteral("/no-prefix")));
+
+    CountingIntro intro;
+    MainFormServices services;
+    services.intro = &intro;
+    TMainForm form(services);
+
+    QCOMPARE(intro.shown, 1);
+    QCOMPARE(m_reporter.messages, errors);
+    QCOMPARE(form.state().gameFolder, folder);
+    QCOMPARE(control<QLineEdit>(form, QStringLiteral("AoEpathEdit"))->text(), folder);
+    QVERIFY2(
+        control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))->text().startsWith(freeSpacePrefix),
+        qPrintable(control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))->text()));
+    QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), typeIndex);
+    QCOMPARE(control<QLabel>(form, QStringLiteral("StatusBar"))->text(), QStringLiteral("Ready."));
+}
+
+void MainFormTest::failingIntroStopsTheStart()
+{
+    TestWorld world;
+    world.setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);
+    CountingIntro intro;
+    intro.fail = true;
+    MainFormServices services;
+    services.intro = &intro;
+    TMainForm form(services);
+
+    QCOMPARE(m_reporter.messages, QStringList({"Intro.avi cannot be opened"}));
+    QCOMPARE(form.state().gameFolder, QString());
+    QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), -1);
+
+    // The same failure from the intro button changes nothing else.
+    intro.fail = false;
+    control<QToolButton>(form, QStringLiteral("ShowIntro_SButton"))->click();
+    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
+    intro.fail = true;
+    world.writeSystemReg(QByteArray(uninstallSection) +
+                         "\"UninstallString\"=\"D:\\\\Other\\\\Uninstal.exe\"\n");
+    control<QToolButton>(form, QStringLiteral("ShowIntro_SButton"))->click();
+    QCOMPARE(m_reporter.messages.size(), 2);
+    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
+    QCOMPARE(control<QLineEdit>(form, QStringLiteral("AoEpathEdit"))->text(),
+             QStringLiteral(R"(C:\Games\AoE)"));
+}
+
+void MainFormTest::introButtonRereadsTheRegistry()
+{
+    TestWorld world;
+    CountingIntro intro;
+    MainFormServices services;
+    services.intro = &intro;
+    TMainForm form(services);
+    QCOMPARE(form.state().gameFolder, QString());
+
+    world.setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);
+    control<QToolButton>(form, QStringLiteral("ShowIntro_SButton"))->click();
+    QCOMPARE(intro.shown, 2);
+    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
+    QVERIFY(control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))
+                ->text()
+                .startsWith(QLatin1String("Free space on drive C - ")));
+    QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), 0);
+
+    // A value that turns bad is reported, and the folder shown before stays.
+    world.writeSystemReg(QByteArray(uninstallSection) + "\"UninstallString\"=hex:01\n");
+    control<QToolButton>(form, QStringLiteral("ShowIntro_SButton"))->click();
+    QCOMPARE(m_reporter.messages, QStringList({"Invalid data type for 'UninstallString'"}));
+    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
+}
+
+void MainFormTest::showStatusPaintsAtOnce()
+{
+    TestWorld world;
+    TMainForm form({});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::processEvents();
+
+    auto* status = control<QLabel>(form, QStringLiteral("StatusBar"));
+    PaintCounter counter;
+    status->installEventFilter(&counter);
+    form.ShowStatus(QStringLiteral("Copying x.scn"));
+    QCOMPARE(status->text(), QStringLiteral("Copying x.scn"));
+    QVERIFY(counter.paints >= 1);
+}
+
+void MainFormTest::exitButtonEndsTheEventLoop()
+{
+    TestWorld world;
+    TMainForm form({});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    auto* exitButton = control<QToolButton>(form, QStringLiteral("Exit_SButton"));
+    QTimer::singleShot(0, exitButton, &QToolButton::click);
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(MainFormTest)
+#include "tst_main_form.moc"
