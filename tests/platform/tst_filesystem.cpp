@@ -1,7 +1,584 @@
+#include "Errors.h"
+#include "FileSystem.h"
+#include "TestWorld.h"
+
+#include <QDir>
+#include <QFile>
 #include <QtTest>
-class T : public QObject
+
+#include <fcntl.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+QStringList namesOf(const QList<DirEntry>& entries)
+{
+    QStringList names;
+    for (const DirEntry& entry : entries)
+        names.append(entry.name);
+    return names;
+}
+
+QByteArray contentsOf(const QString& hostPath)
+{
+    QFile file(hostPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void makeReadOnly(const QString& hostPath)
+{
+    QFile::setPermissions(hostPath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+// Runs what and gives the Win32 number of the EInOutError it throws, 0 when it throws none.
+template <class Action> int errorOf(Action what)
+{
+    try {
+        what();
+    } catch (const EInOutError& error) {
+        return error.errorCode();
+    }
+    return 0;
+}
+
+} // namespace
+
+// The file services on real files in a world of their own: wildcards, listing order, attributes,
+// errors, the fault hook and free space.
+class TestFileSystem : public QObject
 {
     Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void wildcard_data();
+    void wildcard();
+    void listingOrder_data();
+    void listingOrder();
+    void listFilters_data();
+    void listFilters();
+    void listPatterns_data();
+    void listPatterns();
+    void listGivesSizesBeyond4GB();
+    void attributes_data();
+    void attributes();
+    void existence_data();
+    void existence();
+
+    void openReadFails_data();
+    void openReadFails();
+    void createRefusesProtectedFilesBeforeTruncating_data();
+    void createRefusesProtectedFilesBeforeTruncating();
+    void createReplacesInTheNameOnDisk();
+    void roundTrip();
+    void namesWindows1252CannotSpell();
+    void writesFailAfterTheAllowance();
+    void shortWrites();
+    void createFolder_data();
+    void createFolder();
+    void renameKeepsTheDestinationsName();
+    void renameOntoReadOnlyIsDenied();
+    void removeFile_data();
+    void removeFile();
+    void freeSpace_data();
+    void freeSpace();
+    void freeSpaceIs64Bit();
+
+private:
+    std::unique_ptr<TestWorld> m_world;
 };
-QTEST_GUILESS_MAIN(T)
+
+void TestFileSystem::init()
+{
+    m_world = std::make_unique<TestWorld>();
+    FileFaults::clearFaults();
+}
+
+void TestFileSystem::cleanup()
+{
+    FileFaults::clearFaults();
+    m_world.reset();
+}
+
+void TestFileSystem::wildcard_data()
+{
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("matches");
+
+    QTest::newRow("*.* with a dot") << "*.*"
+                                    << "a.b.c" << true;
+    QTest::newRow("*.* without a dot") << "*.*"
+                                       << "README" << true;
+    QTest::newRow("*.* dot file") << "*.*"
+                                  << ".profile" << true;
+    QTest::newRow("* anything") << "*"
+                                << "any.name.at.all" << true;
+    QTest::newRow("scenario") << "*.??n"
+                              << "a.scn" << true;
+    QTest::newRow("scenario upper case") << "*.??n"
+                                         << "A.SCN" << true;
+    QTest::newRow("campaign") << "*.??n"
+                              << "Conquest.cpn" << true;
+    QTest::newRow("other last letter") << "*.??n"
+                                       << "a.scx" << false;
+    QTest::newRow("companion file") << "*.??n"
+                                    << "a.cpd" << false;
+    QTest::newRow("two-letter extension") << "*.??n"
+                                          << "a.sn" << false;
+    QTest::newRow("one-letter extension") << "*.??n"
+                                          << "a.n" << false;
+    QTest::newRow("four-letter extension") << "*.??n"
+                                           << "a.xscn" << false;
+    QTest::newRow("no dot") << "*.??n"
+                            << "scn" << false;
+    QTest::newRow("two dots") << "*.??n"
+                              << "old.a.scn" << true;
+    QTest::newRow("? at the end, short extension") << "*.sc?"
+                                                   << "a.sc" << true;
+    QTest::newRow("? at the end, full extension") << "*.sc?"
+                                                  << "a.scx" << true;
+    QTest::newRow("? at the end, too long") << "*.sc?"
+                                            << "a.scxy" << false;
+    QTest::newRow("? before a dot, short name") << "????.txt"
+                                                << "ab.txt" << true;
+    QTest::newRow("? before a dot, long name") << "????.txt"
+                                               << "abcde.txt" << false;
+    QTest::newRow("? inside needs a letter") << "a?c"
+                                             << "ac" << false;
+    QTest::newRow("? inside") << "a?c"
+                              << "aBc" << true;
+    QTest::newRow("*. without extension") << "*."
+                                          << "README" << true;
+    QTest::newRow("*. with extension") << "*."
+                                       << "a.txt" << false;
+    QTest::newRow("name.* without extension") << "intro.*"
+                                              << "Intro" << true;
+    QTest::newRow("name.* other name") << "intro.*"
+                                       << "Intros" << false;
+    QTest::newRow("exact other case") << "Intro.avi"
+                                      << "INTRO.AVI" << true;
+    QTest::newRow("exact longer name") << "intro.avi"
+                                       << "intro.avi2" << false;
+    QTest::newRow("accented other case") << "ÉTÉ*"
+                                         << "été.scn" << true;
+    QTest::newRow("beyond Windows-1252") << "*.scn"
+                                         << "日本.scn" << true;
+    QTest::newRow("many stars") << "*a*a*a*a*a*b"
+                                << "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa" << false;
+}
+
+void TestFileSystem::wildcard()
+{
+    QFETCH(QString, mask);
+    QFETCH(QString, name);
+    QFETCH(bool, matches);
+    QCOMPARE(FileSystem::matchesWildcard(mask, name), matches);
+}
+
+void TestFileSystem::listingOrder_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("case ties: upper first")
+        << QStringList{"b", "a", "B", "A"} << QStringList{"A", "a", "B", "b"};
+    QTest::newRow("underscore after letters")
+        << QStringList{"_x", "abc", "Zed"} << QStringList{"abc", "Zed", "_x"};
+    QTest::newRow("no natural number order")
+        << QStringList{"file2", "file10", "file1"} << QStringList{"file1", "file10", "file2"};
+    QTest::newRow("dot before letters")
+        << QStringList{"ab", "a.b", "a"} << QStringList{"a", "a.b", "ab"};
+    QTest::newRow("accented after plain")
+        << QStringList{"été", "f", "E"} << QStringList{"E", "f", "été"};
+    QTest::newRow("same name, other case")
+        << QStringList{"a.scn", "A.SCN", "A.scn"} << QStringList{"A.SCN", "A.scn", "a.scn"};
+}
+
+void TestFileSystem::listingOrder()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, order);
+    for (const QString& name : names)
+        m_world->writeFile(QStringLiteral("medium/Dir/") + name, "x");
+    QCOMPARE(namesOf(FileSystem::list(QStringLiteral("Dir\\*"), ListFilter::Everything)), order);
+}
+
+void TestFileSystem::listFilters_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("everything") << int(ListFilter::Everything)
+                                << QStringList{".hidden",   ".hiddenfile", "Device", "file.txt",
+                                               "LinkToSub", "ReadOnly",    "Sub"};
+    QTest::newRow("folders") << int(ListFilter::Folders)
+                             << QStringList{"LinkToSub", "ReadOnly", "Sub"};
+}
+
+void TestFileSystem::listFilters()
+{
+    QFETCH(int, filter);
+    QFETCH(QStringList, names);
+    m_world->makeFolder(QStringLiteral("medium/Dir/Sub"));
+    m_world->makeFolder(QStringLiteral("medium/Dir/.hidden"));
+    makeReadOnly(m_world->makeFolder(QStringLiteral("medium/Dir/ReadOnly")));
+    m_world->writeFile(QStringLiteral("medium/Dir/file.txt"), "12345");
+    m_world->writeFile(QStringLiteral("medium/Dir/.hiddenfile"), "x");
+    QVERIFY(
+        QFile::link(QStringLiteral("Sub"), m_world->medium() + QStringLiteral("/Dir/LinkToSub")));
+    QVERIFY(
+        QFile::link(QStringLiteral("gone"), m_world->medium() + QStringLiteral("/Dir/Dangling")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"),
+                        m_world->medium() + QStringLiteral("/Dir/Device")));
+    const QList<DirEntry> entries =
+        FileSystem::list(QStringLiteral("Dir\\*.*"), ListFilter(filter));
+    QCOMPARE(namesOf(entries), names);
+    for (const DirEntry& entry : entries) {
+        if (entry.name == QLatin1String("Device"))
+            QVERIFY(entry.attributes & AttrSystem);
+        if (entry.name == QLatin1String("file.txt"))
+            QCOMPARE(entry.size, qint64(5));
+    }
+}
+
+void TestFileSystem::listPatterns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("relative, other case") << "crazyscr\\*.??n" << QStringList{"B.SCN", "c.scn"};
+    QTest::newRow("drive path, other case")
+        << "c:\\GAMES\\aoe\\scenario\\*.??N" << QStringList{"old.scn"};
+    QTest::newRow("drive root") << "C:\\*" << QStringList{"Games"};
+    QTest::newRow("drive alone") << "C:*" << QStringList{"Games"};
+    QTest::newRow("empty components") << "C:\\\\Games\\\\*" << QStringList{"AoE"};
+    QTest::newRow("exact name in other case") << "CRAZYSCR\\b.scn" << QStringList{"B.SCN"};
+    QTest::newRow("missing folder") << "NOPE\\*.*" << QStringList{};
+    QTest::newRow("folder that is a file") << "CRAZYSCR\\c.scn\\*" << QStringList{};
+    QTest::newRow("no mask") << "CRAZYSCR\\" << QStringList{};
+    QTest::newRow("no such drive") << "Q:\\*" << QStringList{};
+}
+
+void TestFileSystem::listPatterns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, names);
+    m_world->writeFile(QStringLiteral("medium/CRAZYSCR/c.scn"), "x");
+    m_world->writeFile(QStringLiteral("medium/CRAZYSCR/B.SCN"), "x");
+    m_world->writeFile(QStringLiteral("medium/CRAZYSCR/c.scd"), "x");
+    m_world->writeFile(QStringLiteral("prefix/drive_c/Games/AoE/SCENARIO/old.scn"), "x");
+    QCOMPARE(namesOf(FileSystem::list(pattern, ListFilter::Everything)), names);
+}
+
+void TestFileSystem::listGivesSizesBeyond4GB()
+{
+    const QString path = m_world->writeFile(QStringLiteral("medium/big.scn"), "");
+    const qint64 size = (qint64(1) << 32) + 5;
+    QVERIFY(::truncate(QFile::encodeName(path).constData(), size) == 0); // sparse: no disk used
+    const QList<DirEntry> entries =
+        FileSystem::list(QStringLiteral("*.scn"), ListFilter::Everything);
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries[0].size, size);
+    QCOMPARE(WinFile::openRead(QStringLiteral("BIG.SCN")).size(), size);
+}
+
+void TestFileSystem::attributes_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<quint32>("expected");
+    QTest::newRow("plain file") << "C:\\plain.txt" << quint32(AttrArchive);
+    QTest::newRow("read-only file") << "C:\\locked.txt" << quint32(AttrArchive | AttrReadOnly);
+    QTest::newRow("hidden file") << "C:\\.secret" << quint32(AttrArchive | AttrHidden);
+    QTest::newRow("folder") << "C:\\Folder" << quint32(AttrDirectory);
+    QTest::newRow("read-only folder")
+        << "C:\\LockedFolder" << quint32(AttrDirectory | AttrReadOnly);
+    QTest::newRow("other case") << "c:\\PLAIN.TXT" << quint32(AttrArchive);
+    QTest::newRow("drive root") << "C:\\" << quint32(AttrDirectory);
+    QTest::newRow("missing") << "C:\\missing.txt" << quint32(0xFFFFFFFF);
+    QTest::newRow("missing folder on the way") << "C:\\Nope\\x" << quint32(0xFFFFFFFF);
+}
+
+void TestFileSystem::attributes()
+{
+    QFETCH(QString, path);
+    QFETCH(quint32, expected);
+    m_world->writeFile(QStringLiteral("prefix/drive_c/plain.txt"), "x");
+    makeReadOnly(m_world->writeFile(QStringLiteral("prefix/drive_c/locked.txt"), "x"));
+    m_world->writeFile(QStringLiteral("prefix/drive_c/.secret"), "x");
+    m_world->makeFolder(QStringLiteral("prefix/drive_c/Folder"));
+    makeReadOnly(m_world->makeFolder(QStringLiteral("prefix/drive_c/LockedFolder")));
+    QCOMPARE(FileSystem::attributes(path), expected);
+}
+
+void TestFileSystem::existence_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<bool>("file");
+    QTest::newRow("folder") << "C:\\Games" << true << false;
+    QTest::newRow("folder, other case") << "c:\\GAMES" << true << false;
+    QTest::newRow("file") << "C:\\Games\\a.scn" << false << true;
+    QTest::newRow("file, other case") << "C:\\games\\A.SCN" << false << true;
+    QTest::newRow("drive root") << "C:\\" << true << false;
+    QTest::newRow("missing") << "C:\\Games\\b.scn" << false << false;
+    QTest::newRow("dangling link") << "C:\\Games\\gone" << false << false;
+    QTest::newRow("under a file") << "C:\\Games\\a.scn\\x" << false << false;
+    QTest::newRow("no such drive") << "Q:\\" << false << false;
+}
+
+void TestFileSystem::existence()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, folder);
+    QFETCH(bool, file);
+    m_world->writeFile(QStringLiteral("prefix/drive_c/Games/a.scn"), "x");
+    QVERIFY(
+        QFile::link(QStringLiteral("nowhere"), m_world->driveC() + QStringLiteral("/Games/gone")));
+    QCOMPARE(FileSystem::folderExists(path), folder);
+    QCOMPARE(FileSystem::fileExists(path), file);
+}
+
+void TestFileSystem::openReadFails_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("error");
+    QTest::newRow("missing file") << "C:\\Games\\missing.scn" << 2;
+    QTest::newRow("missing folder on the way") << "C:\\Nope\\a.scn" << 3;
+    QTest::newRow("file on the way") << "C:\\Games\\a.scn\\b.scn" << 3;
+    QTest::newRow("folder") << "C:\\Games" << 5;
+    QTest::newRow("drive root") << "C:\\" << 5;
+    QTest::newRow("no such drive") << "Q:\\a.scn" << 3;
+    QTest::newRow("dangling link") << "C:\\Games\\gone" << 2;
+    QTest::newRow("slash in the name") << "C:\\Games\\a/b" << 3;
+}
+
+void TestFileSystem::openReadFails()
+{
+    QFETCH(QString, path);
+    QFETCH(int, error);
+    m_world->writeFile(QStringLiteral("prefix/drive_c/Games/a.scn"), "x");
+    QVERIFY(
+        QFile::link(QStringLiteral("nowhere"), m_world->driveC() + QStringLiteral("/Games/gone")));
+    QCOMPARE(errorOf([&] { WinFile::openRead(path); }), error);
+}
+
+void TestFileSystem::createRefusesProtectedFilesBeforeTruncating_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<int>("error");
+    QTest::newRow("read-only") << "locked.scn" << true << 5;
+    QTest::newRow("hidden") << ".hidden.scn" << false << 5;
+    QTest::newRow("plain") << "plain.scn" << false << 0;
+}
+
+void TestFileSystem::createRefusesProtectedFilesBeforeTruncating()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, readOnly);
+    QFETCH(int, error);
+    const QString host = m_world->writeFile(QStringLiteral("prefix/drive_c/") + name, "keep me");
+    if (readOnly)
+        makeReadOnly(host);
+    QCOMPARE(errorOf([&] { WinFile::create(QStringLiteral("C:\\") + name); }), error);
+    QCOMPARE(contentsOf(host), error == 0 ? QByteArray() : QByteArray("keep me"));
+}
+
+void TestFileSystem::createReplacesInTheNameOnDisk()
+{
+    m_world->writeFile(QStringLiteral("prefix/drive_c/SCENARIO/Old.SCN"), "old contents");
+    {
+        WinFile file = WinFile::create(QStringLiteral("C:\\scenario\\old.scn"));
+        QCOMPARE(file.write("new", 3), qint64(3));
+        file.close();
+    }
+    QCOMPARE(QDir(m_world->driveC() + QStringLiteral("/SCENARIO")).entryList(QDir::Files),
+             QStringList{"Old.SCN"});
+    QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/SCENARIO/Old.SCN")),
+             QByteArray("new"));
+    QCOMPARE(errorOf([] { WinFile::create(QStringLiteral("C:\\SCENARIO")); }), 5);
+    QCOMPARE(errorOf([] { WinFile::create(QStringLiteral("C:\\Missing\\a.scn")); }), 3);
+}
+
+void TestFileSystem::roundTrip()
+{
+    QByteArray data(100000, '\0');
+    for (int i = 0; i < data.size(); ++i)
+        data[i] = char(i * 7);
+    {
+        WinFile file = WinFile::create(QStringLiteral("C:\\copy.bin"));
+        QCOMPARE(file.write(data.constData(), data.size()), qint64(data.size()));
+        QCOMPARE(file.size(), qint64(data.size()));
+    } // closed by going out of scope
+    WinFile file = WinFile::openRead(QStringLiteral("C:\\COPY.BIN"));
+    QCOMPARE(file.size(), qint64(data.size()));
+    QByteArray back(data.size() + 10, '\0');
+    QCOMPARE(file.read(back.data(), 2048), qint64(2048));
+    QCOMPARE(file.read(back.data() + 2048, back.size() - 2048), qint64(data.size() - 2048));
+    QCOMPARE(file.read(back.data(), 10), qint64(0));
+    back.truncate(data.size());
+    QCOMPARE(back, data);
+    WinFile moved = std::move(file);
+    QCOMPARE(moved.size(), qint64(data.size()));
+    moved.close();
+    QCOMPARE(errorOf([&] { moved.close(); }), 6); // closing twice is a fault, not a crash
+}
+
+void TestFileSystem::namesWindows1252CannotSpell()
+{
+    m_world->writeFile(QStringLiteral("medium/Dir/日本.scn"), "nihon");
+    m_world->writeFile(QStringLiteral("medium/Dir/Ωmega.scn"), "omega");
+    const QStringList names =
+        namesOf(FileSystem::list(QStringLiteral("Dir\\*.scn"), ListFilter::Everything));
+    QCOMPARE(names, (QStringList{"Ωmega.scn", "日本.scn"}));
+    for (const QString& name : names) {
+        WinFile source = WinFile::openRead(QStringLiteral("Dir\\") + name);
+        WinFile target = WinFile::create(QStringLiteral("C:\\") + name);
+        char buffer[16];
+        const qint64 count = source.read(buffer, sizeof buffer);
+        QCOMPARE(target.write(buffer, count), count);
+    }
+    QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/ωMEGA.scn")), QByteArray("<missing>"));
+    QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/Ωmega.scn")), QByteArray("omega"));
+    QVERIFY(FileSystem::fileExists(QStringLiteral("C:\\ωMEGA.SCN")));
+}
+
+void TestFileSystem::writesFailAfterTheAllowance()
+{
+    WinFile file = WinFile::create(QStringLiteral("C:\\full.bin"));
+    FileFaults::failWritesAfter(100, 112);
+    const QByteArray block(60, 'x');
+    QCOMPARE(file.write(block.constData(), block.size()), qint64(60));
+    QCOMPARE(file.write(block.constData(), block.size()), qint64(40)); // what still fitted
+    QCOMPARE(errorOf([&] { file.write(block.constData(), block.size()); }), 112);
+    QCOMPARE(file.size(), qint64(100));
+    FileFaults::clearFaults();
+    QCOMPARE(file.write(block.constData(), block.size()), qint64(60));
+}
+
+void TestFileSystem::shortWrites()
+{
+    WinFile file = WinFile::create(QStringLiteral("C:\\short.bin"));
+    FileFaults::shortWritesOf(10);
+    const QByteArray block(25, 'y');
+    QCOMPARE(file.write(block.constData(), block.size()), qint64(10));
+    QCOMPARE(file.size(), qint64(10));
+    QCOMPARE(file.write(block.constData(), 0), qint64(0));
+}
+
+void TestFileSystem::createFolder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("created");
+    QTest::addColumn<QString>("expected"); // the folder on disk afterwards, relative to drive C
+    QTest::newRow("new folder") << "C:\\Games\\AoE" << true << "Games/AoE";
+    QTest::newRow("parent in other case") << "c:\\GAMES\\Maps" << true << "Games/Maps";
+    QTest::newRow("exists in other case") << "C:\\games" << false << "Games";
+    QTest::newRow("parent missing") << "C:\\Nope\\AoE" << false << "";
+    QTest::newRow("trailing backslash") << "C:\\Games\\New\\" << true << "Games/New";
+}
+
+void TestFileSystem::createFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, created);
+    QFETCH(QString, expected);
+    m_world->makeFolder(QStringLiteral("prefix/drive_c/Games"));
+    QCOMPARE(FileSystem::createFolder(path), created);
+    if (!expected.isEmpty())
+        QVERIFY(QFileInfo(m_world->driveC() + QLatin1Char('/') + expected).isDir());
+    QVERIFY(!QFileInfo::exists(m_world->driveC() + QStringLiteral("/Nope")));
+}
+
+void TestFileSystem::renameKeepsTheDestinationsName()
+{
+    m_world->writeFile(QStringLiteral("prefix/drive_c/S/~copy.tmp"), "fresh");
+    m_world->writeFile(QStringLiteral("prefix/drive_c/S/Target.SCN"), "stale");
+    FileSystem::renameFile(QStringLiteral("C:\\S\\~copy.tmp"), QStringLiteral("C:\\s\\target.scn"));
+    QCOMPARE(QDir(m_world->driveC() + QStringLiteral("/S")).entryList(QDir::Files),
+             QStringList{"Target.SCN"});
+    QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/S/Target.SCN")), QByteArray("fresh"));
+    QCOMPARE(errorOf([] {
+                 FileSystem::renameFile(QStringLiteral("C:\\S\\gone.tmp"),
+                                        QStringLiteral("C:\\S\\x.scn"));
+             }),
+             2);
+}
+
+void TestFileSystem::renameOntoReadOnlyIsDenied()
+{
+    const QString source = m_world->writeFile(QStringLiteral("prefix/drive_c/new.tmp"), "fresh");
+    const QString target = m_world->writeFile(QStringLiteral("prefix/drive_c/a.scn"), "stale");
+    makeReadOnly(target);
+    QCOMPARE(errorOf([] {
+                 FileSystem::renameFile(QStringLiteral("C:\\new.tmp"), QStringLiteral("C:\\A.SCN"));
+             }),
+             5);
+    QCOMPARE(contentsOf(source), QByteArray("fresh"));
+    QCOMPARE(contentsOf(target), QByteArray("stale"));
+}
+
+void TestFileSystem::removeFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("gone");
+    QTest::newRow("plain, other case") << "C:\\PLAIN.TXT" << 0 << true;
+    QTest::newRow("read-only") << "C:\\locked.txt" << 5 << false;
+    QTest::newRow("folder") << "C:\\Folder" << 5 << false;
+    QTest::newRow("missing") << "C:\\missing.txt" << 2 << false;
+    QTest::newRow("missing folder on the way") << "C:\\Nope\\x" << 3 << false;
+}
+
+void TestFileSystem::removeFile()
+{
+    QFETCH(QString, path);
+    QFETCH(int, error);
+    QFETCH(bool, gone);
+    m_world->writeFile(QStringLiteral("prefix/drive_c/plain.txt"), "x");
+    makeReadOnly(m_world->writeFile(QStringLiteral("prefix/drive_c/locked.txt"), "x"));
+    m_world->makeFolder(QStringLiteral("prefix/drive_c/Folder"));
+    const bool existed = FileSystem::attributes(path) != 0xFFFFFFFF;
+    QCOMPARE(errorOf([&] { FileSystem::removeFile(path); }), error);
+    QCOMPARE(FileSystem::attributes(path) == 0xFFFFFFFF, gone || !existed);
+}
+
+void TestFileSystem::freeSpace_data()
+{
+    QTest::addColumn<int>("drive");
+    QTest::addColumn<bool>("known");
+    QTest::newRow("C") << 3 << true;
+    QTest::newRow("current drive") << 0 << true;
+    QTest::newRow("no medium") << 4 << false;
+    QTest::newRow("no such drive") << 5 << false;
+    QTest::newRow("beyond Z") << 27 << false;
+    QTest::newRow("negative") << -1 << false;
+}
+
+void TestFileSystem::freeSpace()
+{
+    QFETCH(int, drive);
+    QFETCH(bool, known);
+    m_world->addDrive(QLatin1Char('d'), m_world->root() + QStringLiteral("/no-disc"));
+    const std::optional<qint64> free = FileSystem::freeSpace(drive);
+    QCOMPARE(free.has_value(), known);
+    if (known)
+        QVERIFY(*free > 0);
+}
+
+void TestFileSystem::freeSpaceIs64Bit()
+{
+    struct statvfs info;
+    QVERIFY(::statvfs(QFile::encodeName(m_world->driveC()).constData(), &info) == 0);
+    const quint64 expected = quint64(info.f_bavail) * info.f_frsize;
+    if (expected <= quint64(0xFFFFFFFF))
+        QSKIP("The temporary folder's disk has less than 4 GB free");
+    const std::optional<qint64> free = FileSystem::freeSpace(3);
+    QVERIFY(free);
+    // Another process may write meanwhile: the figure only has to be of the same size.
+    QVERIFY(qAbs(*free - qint64(expected)) < qint64(1) << 30);
+}
+
+QTEST_GUILESS_MAIN(TestFileSystem)
 #include "tst_filesystem.moc"
