@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds the whole project into build/ (or $KORVANE_BUILD_DIR). Used by the other
-# scripts; run scripts/setup-deps.sh first on a new machine.
+# Configures and builds the project into build/ (or $KORVANE_BUILD_DIR); arguments go to
+# `cmake --build` (e.g. --target Install). $CMAKE_BUILD_TYPE, when set, picks the build type.
+# Used by the other scripts; run scripts/setup-deps.sh first on a new machine.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${KORVANE_BUILD_DIR:-$source_dir/build}
-cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}"
+configure=(-S "$source_dir" -B "$build_dir" -G Ninja)
+if [ -n "${CMAKE_BUILD_TYPE:-}" ]; then
+    configure+=(-DCMAKE_BUILD_TYPE="$CMAKE_BUILD_TYPE")
+fi
+cmake "${configure[@]}"
 cmake --build "$build_dir" "$@"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # End-to-end helpers, sourced by the tests in this folder. Each test makes a world of its own (a
 # Wine prefix and a pack medium from make_demo), starts the real Install program on the current X
 # display (the tests run under xvfb-run, without a window manager), drives it with xdotool and
@@ -20,7 +21,8 @@ E2E_INTRO_TITLE="Intro animation"
 E2E_MAIN_SIZE="632x453"
 E2E_PID=""
 E2E_MAIN=""
-E2E_STATUS=""
+E2E_STATUS="" # the exit status e2e_wait_exit saw, for the tests
+export E2E_STATUS
 
 e2e_log() { echo "[e2e $E2E_NAME] $*" >&2; }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # The program starts on the demo, finds the game folder by itself, and ends by its exit button.
+# shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init startup
 e2e_make_world
