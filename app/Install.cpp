@@ -1,5 +1,6 @@
 #include "ErrorBox.h"
 #include "FontSubstitutes.h"
+#include "Install_AboutForm.h"
 #include "Install_IntroForm.h"
 #include "Install_MainForm.h"
 #include "MediaBackend.h"
@@ -33,6 +34,8 @@ int main(int argc, char* argv[])
     // The windows live as long as the program, made in this order; the main window comes first
     // and ends the program when it closes.
     TMainForm mainForm(services);
+    // Never shown: the about button opens a box of its own.
+    TAboutForm aboutForm;
 
     mainForm.show();
     // Without a window manager nothing activates a new window, and the main window's

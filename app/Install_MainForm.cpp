@@ -28,6 +28,9 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     ui->BackgroundImage->lower();
+    for (QLabel* label : {ui->ProgramPathLabel, ui->Label4, ui->Label1, ui->ScenNumLabel,
+                          ui->FreeSpaceLabel, ui->Label2})
+        setFittedText(label, label->text());
     ui->FileTypeCombo->setCurrentIndex(-1);
 
     QTextOption centredLines = ui->ScenDescMemo->document()->defaultTextOption();
@@ -103,6 +106,12 @@ void TMainForm::setFileListModel(QAbstractItemModel* model)
             });
 }
 
+void TMainForm::setFittedText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->resize(label->sizeHint().width(), label->height());
+}
+
 void TMainForm::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -118,7 +127,7 @@ void TMainForm::ShowStatus(const QString& text)
 
 void TMainForm::ShowFreeSpace()
 {
-    ui->FreeSpaceLabel->setText(GameFolder::freeSpaceLine(m_state.gameFolder));
+    setFittedText(ui->FreeSpaceLabel, GameFolder::freeSpaceLine(m_state.gameFolder));
     ui->FreeSpaceLabel->repaint();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAbstractItemModel;
+class QLabel;
 
 namespace Ui {
 class TMainForm;
@@ -39,6 +40,8 @@ private:
     void connectHandlers();
     void centreOnScreen();
     void setFileListModel(QAbstractItemModel* model);
+    // The labels are as wide as their text, so a longer figure is never cut off.
+    static void setFittedText(QLabel* label, const QString& text);
 
     void FormCreate();
     void FormActivate();

@@ -70,6 +70,11 @@ template <class Widget = QWidget> Widget* control(const QWidget& form, const QSt
     return widget;
 }
 
+bool textFits(const QLabel& label)
+{
+    return label.width() >= label.fontMetrics().horizontalAdvance(label.text());
+}
+
 } // namespace
 
 class MainFormTest : public QObject
@@ -192,6 +197,14 @@ void MainFormTest::geometry()
     TMainForm form({});
     const QWidget* widget = control(form, name);
     QCOMPARE(widget->parentWidget()->objectName(), parentName);
+    if (const auto* label = qobject_cast<const QLabel*>(widget);
+        label != nullptr && !label->hasScaledContents() && label->frameShape() == QFrame::NoFrame) {
+        // A label is as wide as its text, from where it stands.
+        QCOMPARE(label->pos(), rect.topLeft());
+        QCOMPARE(label->height(), rect.height());
+        QVERIFY(textFits(*label));
+        return;
+    }
     QCOMPARE(widget->geometry(), rect);
 }
 
@@ -506,6 +519,7 @@ void MainFormTest::startUp()
         control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))->text().startsWith(freeSpacePrefix),
         qPrintable(control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))->text()));
     QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), typeIndex);
+    QVERIFY(textFits(*control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))));
     QCOMPARE(control<QLabel>(form, QStringLiteral("StatusBar"))->text(), QStringLiteral("Ready."));
 }
 
