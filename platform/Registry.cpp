@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -161,9 +162,9 @@ RegistryValue unreadable()
     return value;
 }
 
-std::optional<quint32> parseHexNumber(QStringView text, qsizetype maxDigits = 8)
+std::optional<quint32> parseHexNumber(QStringView text)
 {
-    if (text.isEmpty() || text.size() > maxDigits)
+    if (text.isEmpty() || text.size() > 8)
         return std::nullopt;
     quint32 number = 0;
     for (QChar c : text) {
@@ -235,19 +236,36 @@ RegistryValue hexValue(int type, QStringView bytesText)
     return value;
 }
 
+struct TypedData
+{
+    int type;
+    QStringView rest;
+};
+
+// "str(2):..." or "hex(b):...": the type number (hex) in parentheses after `prefix`, and what
+// follows the colon. A type too large for the value's type field counts as damage.
+std::optional<TypedData> typedData(QStringView data, QLatin1String prefix)
+{
+    const qsizetype close = data.indexOf(QLatin1String("):"));
+    if (close <= prefix.size())
+        return std::nullopt;
+    const std::optional<quint32> type =
+        parseHexNumber(data.sliced(prefix.size(), close - prefix.size()));
+    if (!type || *type > quint32(std::numeric_limits<int>::max()))
+        return std::nullopt;
+    return TypedData{int(*type), data.sliced(close + 2)};
+}
+
 // The data after "=": "text", str(N):"text", dword:XXXXXXXX, hex:.., hex(N):..
 RegistryValue decodeData(QStringView data)
 {
     if (data.startsWith(QLatin1Char('"')))
         return quotedValue(RegString, data);
     if (data.startsWith(QLatin1String("str("))) {
-        const qsizetype close = data.indexOf(QLatin1String("):"));
-        const std::optional<quint32> type =
-            close > 4 ? parseHexNumber(data.sliced(4, close - 4)) : std::nullopt;
-        const QStringView rest = close > 4 ? data.sliced(close + 2) : QStringView();
-        if (!type || !rest.startsWith(QLatin1Char('"')))
+        const std::optional<TypedData> typed = typedData(data, QLatin1String("str("));
+        if (!typed || !typed->rest.startsWith(QLatin1Char('"')))
             return unreadable();
-        return quotedValue(int(*type), rest);
+        return quotedValue(typed->type, typed->rest);
     }
     if (data.startsWith(QLatin1String("dword:"))) {
         // Always eight digits in Wine's files: fewer are what is left of a cut line.
@@ -264,12 +282,8 @@ RegistryValue decodeData(QStringView data)
     if (data.startsWith(QLatin1String("hex:")))
         return hexValue(RegBinary, data.sliced(4));
     if (data.startsWith(QLatin1String("hex("))) {
-        const qsizetype close = data.indexOf(QLatin1String("):"));
-        const std::optional<quint32> type =
-            close > 4 ? parseHexNumber(data.sliced(4, close - 4)) : std::nullopt;
-        if (!type)
-            return unreadable();
-        return hexValue(int(*type), data.sliced(close + 2));
+        const std::optional<TypedData> typed = typedData(data, QLatin1String("hex("));
+        return typed ? hexValue(typed->type, typed->rest) : unreadable();
     }
     return unreadable();
 }

@@ -22,7 +22,9 @@ enum RegistryType : int {
 struct RegistryValue
 {
     int type = RegNone;
-    QString text;     // string types, as stored (escapes decoded, up to the first zero)
+    // String types, as stored (escapes decoded). A string or expandable string ends at its first
+    // zero; a multi-string keeps the zeros that separate its items.
+    QString text;
     QByteArray bytes; // binary, dword and other types, little-endian as Windows gives them
 };
 

@@ -328,6 +328,10 @@ void TestRegistry::otherValueForms_data()
         << QByteArray("\"v\"=\"a\" junk") << int(RegUnreadable) << "" << QByteArray();
     QTest::newRow("str without quote")
         << QByteArray("\"v\"=str(2):abc") << int(RegUnreadable) << "" << QByteArray();
+    QTest::newRow("type number beyond the type field")
+        << QByteArray("\"v\"=hex(ffffffff):01") << int(RegUnreadable) << "" << QByteArray();
+    QTest::newRow("type number not hex")
+        << QByteArray("\"v\"=str(x):\"a\"") << int(RegUnreadable) << "" << QByteArray();
     QTest::newRow("unknown form") << QByteArray("\"v\"=qword:1") << int(RegUnreadable) << ""
                                   << QByteArray();
     QTest::newRow("no data") << QByteArray("\"v\"=") << int(RegUnreadable) << "" << QByteArray();
