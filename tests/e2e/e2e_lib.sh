@@ -8,8 +8,8 @@
 #   e2e_init startup                  # name of the test, used for screenshots
 #   e2e_make_world [make_demo options]
 #   e2e_start                         # starts Install from the medium with WINEPREFIX set
-#   e2e_pass_intro                    # skips the intro video when it plays
-#   e2e_wait_main_window              # sets E2E_MAIN to the main window's id
+#   e2e_reach_main_window             # past the intro and any error box; sets E2E_MAIN and
+#                                     # E2E_ERROR_BOXES (how many error boxes it answered)
 #   e2e_click 566 35                  # a click at window coordinates of the main window
 #   e2e_shot main-window
 #   e2e_wait_exit 5 || e2e_fail "..."
@@ -21,8 +21,9 @@ E2E_INTRO_TITLE="Intro animation"
 E2E_MAIN_SIZE="632x453"
 E2E_PID=""
 E2E_MAIN=""
+E2E_ERROR_BOXES=0
 E2E_STATUS="" # the exit status e2e_wait_exit saw, for the tests
-export E2E_STATUS
+export E2E_STATUS E2E_ERROR_BOXES
 
 e2e_log() { echo "[e2e $E2E_NAME] $*" >&2; }
 
@@ -45,6 +46,7 @@ e2e_init() {
     [ -x "$E2E_INSTALL" ] || e2e_fail "the program is not built: $E2E_INSTALL"
     [ -x "$E2E_MAKE_DEMO" ] || e2e_fail "make_demo is not built: $E2E_MAKE_DEMO"
     mkdir -p "$E2E_SHOTS"
+    rm -f "$E2E_SHOTS/$E2E_NAME"-*.png # a screenshot seen later is one of this run
     E2E_WORLD=$(mktemp -d "${TMPDIR:-/tmp}/korvane-e2e.XXXXXX")
     E2E_LOG=$E2E_WORLD/install.log
     trap e2e_cleanup EXIT
@@ -152,14 +154,15 @@ e2e_pass_intro() { # [seconds to wait for it]
     e2e_wait_gone "$intro" 10 || e2e_fail "the intro did not close on a click"
 }
 
-# Error boxes carry the program's title but not the main window's size. Prints their texts'
-# screenshot names and answers each with Enter; returns 1 when there was none.
+# Error boxes carry the program's title but not the main window's size. Takes a screenshot of
+# each and answers it with Enter; returns 1 when there was none.
 e2e_dismiss_error_boxes() {
     local window found=1
     for window in $(e2e_windows "^$E2E_TITLE\$"); do
         [ "$(e2e_geometry "$window")" = "$E2E_MAIN_SIZE" ] && continue
         found=0
-        e2e_shot error-box
+        E2E_ERROR_BOXES=$((E2E_ERROR_BOXES + 1))
+        e2e_shot "error-box-$E2E_ERROR_BOXES"
         xdotool windowfocus --sync "$window" key Return 2>/dev/null ||
             xdotool windowfocus "$window" key Return
         e2e_wait_gone "$window" 5 || e2e_fail "the error box did not close"
@@ -200,4 +203,29 @@ e2e_wait_exit() { # [seconds]
         sleep 0.1
     done
     return 1
+}
+
+# From start-up to the main window, whatever comes first: the intro (ended by a click), error
+# boxes (answered, counted in E2E_ERROR_BOXES), then the main window with nothing over it.
+e2e_reach_main_window() { # [seconds]
+    local deadline=$((SECONDS + ${1:-30})) intro
+    while [ $SECONDS -le $deadline ]; do
+        e2e_running || e2e_fail "the program ended before its main window showed"
+        intro=$(e2e_windows "^$E2E_INTRO_TITLE\$" | head -n 1)
+        if [ -n "$intro" ]; then
+            e2e_pass_intro 1
+            continue
+        fi
+        if e2e_dismiss_error_boxes; then
+            continue
+        fi
+        if E2E_MAIN=$(e2e_wait_window "$E2E_TITLE" "$E2E_MAIN_SIZE" 0); then
+            # Give a box that opens on activation its moment, then look once more.
+            sleep 0.5
+            e2e_dismiss_error_boxes || { e2e_log "main window $E2E_MAIN"; return 0; }
+            continue
+        fi
+        sleep 0.2
+    done
+    e2e_fail "no main window within the time"
 }

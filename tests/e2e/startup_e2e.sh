@@ -6,12 +6,9 @@ e2e_init startup
 e2e_make_world
 e2e_add_intro 4
 e2e_start
-e2e_pass_intro 10
-e2e_wait_main_window
-sleep 1
-if e2e_dismiss_error_boxes; then
-    e2e_fail "an error box came up at start"
-fi
+e2e_reach_main_window
+[ "$E2E_ERROR_BOXES" -eq 0 ] || e2e_fail "an error box came up at start"
+[ -f "$E2E_SHOTS/startup-intro.png" ] || e2e_fail "the intro did not play"
 e2e_shot main-window
 
 # The exit tool button of the top panel: 22 x 22 at 555,24.
