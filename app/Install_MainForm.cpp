@@ -3,6 +3,7 @@
 
 #include "GameFolder.h"
 #include "Guarded.h"
+#include "Install_AboutForm.h"
 #include "IntroLauncher.h"
 
 #include <QCoreApplication>
@@ -187,6 +188,9 @@ void TMainForm::SelectDir_SButtonClick()
 
 void TMainForm::About_SButtonClick()
 {
+    // A box of its own for each click, so that it shows the memory of the moment.
+    TAboutForm about(this);
+    about.exec();
 }
 
 void TMainForm::Exit_SButtonClick()
