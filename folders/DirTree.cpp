@@ -1,0 +1,633 @@
+#include "DirTree.h"
+
+#include "Collation.h"
+#include "Drives.h"
+#include "FileSystem.h"
+#include "Guarded.h"
+#include "Registry.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopeGuard>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QString unfilled = QStringLiteral("d");
+const QString filled = QStringLiteral("D");
+
+const QString myComputerClass = QStringLiteral("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}");
+const QString recycleBinClass = QStringLiteral("CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}");
+const QString desktopClass = QStringLiteral("CLSID\\{00021400-0000-0000-C000-000000000046}");
+const QString shellFolders =
+    QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+
+// The desktop's icon theme names each image; the project's own artwork stands in where the theme
+// has none. The registry's icon references name Windows icon libraries, which do not exist here.
+struct ImageSource
+{
+    const char* themeName;
+    const char* fallback;
+};
+constexpr ImageSource imageSources[TDirectoryTree::ImageCount] = {
+    {"user-desktop", ":/images/tree/desktop.png"},
+    {"computer", ":/images/tree/computer.png"},
+    {"user-trash", ":/images/tree/trash.png"},
+    {"drive-removable-media", ":/images/tree/drive-removable.png"},
+    {"drive-harddisk", ":/images/tree/drive-fixed.png"},
+    {"drive-optical", ":/images/tree/drive-cdrom.png"},
+    {"folder", ":/images/tree/folder.png"},
+    {"folder-open", ":/images/tree/folder-open.png"},
+};
+
+QString readShellText(RegistryRoot root, const QString& key, const QString& value)
+{
+    const auto opened = RegistryKey::open(root, key);
+    return opened ? opened->readString(value) : QString();
+}
+
+QChar foldAscii(QChar c)
+{
+    return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - u'a' + u'A') : c;
+}
+
+bool equalsAsciiNoCase(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (foldAscii(a[i]) != foldAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool isDriveLetterPath(const QString& path)
+{
+    return path.size() >= 2 && path[1] == u':' && foldAscii(path[0]) >= u'A' &&
+           foldAscii(path[0]) <= u'Z';
+}
+
+QString withBackslash(const QString& path)
+{
+    return path.endsWith(u'\\') ? path : path + u'\\';
+}
+
+bool isFloppyLetter(QChar letter)
+{
+    return letter == u'A' || letter == u'B';
+}
+
+int driveImage(DriveType type)
+{
+    switch (type) {
+    case DriveType::Removable:
+        return TDirectoryTree::RemovableDriveImage;
+    case DriveType::CdRom:
+        return TDirectoryTree::CdRomDriveImage;
+    default:
+        return TDirectoryTree::FixedDriveImage;
+    }
+}
+
+// Repainting stays off while the tree unfolds, so the user sees only the result.
+class UpdatesSuspended
+{
+public:
+    explicit UpdatesSuspended(QWidget* widget)
+        : m_widget(widget), m_wasEnabled(widget->updatesEnabled())
+    {
+        m_widget->setUpdatesEnabled(false);
+    }
+    ~UpdatesSuspended() { m_widget->setUpdatesEnabled(m_wasEnabled); }
+    UpdatesSuspended(const UpdatesSuspended&) = delete;
+    UpdatesSuspended& operator=(const UpdatesSuspended&) = delete;
+
+private:
+    QWidget* m_widget;
+    bool m_wasEnabled;
+};
+
+} // namespace
+
+TDirectoryTree::TDirectoryTree(QWidget* parent) : QTreeWidget(parent)
+{
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(16, 16));
+    setUniformRowHeights(true);
+    setAnimated(false);
+    setExpandsOnDoubleClick(false);
+    setReadOnly(false);
+
+    // The selected node stays highlighted while another control has the focus.
+    QPalette colours = palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setBrush(QPalette::Inactive, role, colours.brush(QPalette::Active, role));
+    setPalette(colours);
+
+    connect(this, &QTreeWidget::itemExpanded, this, &TDirectoryTree::itemWasExpanded);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { selectionChanged(current); });
+
+    LoadImages();
+    ReadShellTexts();
+}
+
+TDirectoryTree::~TDirectoryTree() = default;
+
+void TDirectoryTree::LoadImages()
+{
+    m_images.clear();
+    for (const ImageSource& source : imageSources) {
+        m_images << QIcon::fromTheme(QString::fromLatin1(source.themeName),
+                                     QIcon(QString::fromLatin1(source.fallback)));
+    }
+}
+
+void TDirectoryTree::ReadShellTexts()
+{
+    m_desktopName = readShellText(RegistryRoot::ClassesRoot, desktopClass, QString());
+    m_desktopFolder =
+        readShellText(RegistryRoot::CurrentUser, shellFolders, QStringLiteral("Desktop"));
+    m_myComputerName = readShellText(RegistryRoot::ClassesRoot, myComputerClass, QString());
+    m_recycleBinName = readShellText(RegistryRoot::ClassesRoot, recycleBinClass, QString());
+}
+
+TDirectoryTree::NodeKind TDirectoryTree::kindOf(const QTreeWidgetItem* node)
+{
+    return static_cast<NodeKind>(node->data(0, KindRole).toInt());
+}
+
+QTreeWidgetItem* TDirectoryTree::desktopNode()
+{
+    ensureBuilt();
+    return m_desktopNode;
+}
+
+QTreeWidgetItem* TDirectoryTree::myComputerNode()
+{
+    ensureBuilt();
+    return m_myComputerNode;
+}
+
+QTreeWidgetItem* TDirectoryTree::recycleBinNode()
+{
+    ensureBuilt();
+    return m_recycleBinNode;
+}
+
+void TDirectoryTree::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    // A double click opens a node; only a click on the selected node or F2 edits its label.
+    setEditTriggers(readOnly
+                        ? QAbstractItemView::NoEditTriggers
+                        : QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+}
+
+QTreeWidgetItem* TDirectoryTree::addNode(QTreeWidgetItem* parent, NodeKind kind,
+                                         const QString& label, const QString& data, int image,
+                                         int selectedImage)
+{
+    auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    node->setText(0, label);
+    node->setData(0, DataRole, data);
+    node->setData(0, KindRole, static_cast<int>(kind));
+    node->setData(0, ImageRole, image);
+    node->setData(0, SelectedImageRole, selectedImage);
+    node->setIcon(0, m_images.value(image));
+    node->setFlags(node->flags() | Qt::ItemIsEditable);
+    return node;
+}
+
+namespace {
+
+std::unique_ptr<QTreeWidgetItem> makeFolderNode(const QString& name, const QIcon& icon)
+{
+    auto node = std::make_unique<QTreeWidgetItem>(QStringList{name});
+    node->setData(0, TDirectoryTree::DataRole, unfilled);
+    node->setData(0, TDirectoryTree::KindRole, static_cast<int>(TDirectoryTree::NodeKind::Folder));
+    node->setData(0, TDirectoryTree::ImageRole, TDirectoryTree::FolderImage);
+    node->setData(0, TDirectoryTree::SelectedImageRole, TDirectoryTree::OpenFolderImage);
+    node->setIcon(0, icon);
+    node->setFlags(node->flags() | Qt::ItemIsEditable);
+    return node;
+}
+
+// A folder shows its closed image, and its open one while it is selected.
+QIcon folderIcon(const QIcon& closed, const QIcon& open)
+{
+    QIcon icon;
+    const QSize size(16, 16);
+    icon.addPixmap(closed.pixmap(size), QIcon::Normal);
+    icon.addPixmap(open.pixmap(size), QIcon::Selected);
+    return icon;
+}
+
+} // namespace
+
+QTreeWidgetItem* TDirectoryTree::addFolderNode(QTreeWidgetItem* parent, const QString& name)
+{
+    auto node = makeFolderNode(name, folderIcon(m_images[FolderImage], m_images[OpenFolderImage]));
+    parent->addChild(node.get());
+    return node.release();
+}
+
+void TDirectoryTree::addRecycleBinNode()
+{
+    m_recycleBinNode = addNode(m_desktopNode, NodeKind::RecycleBin, m_recycleBinName,
+                               m_recycleBinName, RecycleBinImage, RecycleBinImage);
+}
+
+void TDirectoryTree::setShowRecycleBin(bool show)
+{
+    if (show == m_showRecycleBin)
+        return;
+    m_showRecycleBin = show;
+    if (!m_built)
+        return;
+    if (show) {
+        addRecycleBinNode();
+    } else {
+        delete m_recycleBinNode;
+        m_recycleBinNode = nullptr;
+    }
+}
+
+void TDirectoryTree::showEvent(QShowEvent* event)
+{
+    ensureBuilt();
+    QTreeWidget::showEvent(event);
+}
+
+void TDirectoryTree::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    BuildRoot();
+}
+
+void TDirectoryTree::BuildRoot()
+{
+    const UpdatesSuspended suspended(this);
+    m_desktopNode = addNode(nullptr, NodeKind::Desktop, m_desktopName, m_desktopFolder,
+                            DesktopImage, DesktopImage);
+    m_myComputerNode = addNode(m_desktopNode, NodeKind::MyComputer, m_myComputerName,
+                               m_myComputerName, ComputerImage, ComputerImage);
+    if (m_showRecycleBin)
+        addRecycleBinNode();
+
+    for (const QChar letter : Drives::letters()) {
+        QString label = QString(letter) + u':';
+        // Asking a floppy drive for its label would spin it up: A and B stay untouched.
+        if (!isFloppyLetter(letter)) {
+            const auto volume = Drives::label(letter);
+            if (volume && !volume->isEmpty())
+                label += u'[' + *volume + u']';
+        }
+        const int image = driveImage(Drives::type(letter));
+        QTreeWidgetItem* drive =
+            addNode(m_myComputerNode, NodeKind::Drive, label, unfilled, image, image);
+        if (isFloppyLetter(letter)) {
+            auto* placeholder = new QTreeWidgetItem(drive);
+            placeholder->setData(0, KindRole, static_cast<int>(NodeKind::Placeholder));
+        } else {
+            AddSubfolders(QString(letter) + QStringLiteral(":\\"), drive, 0);
+        }
+    }
+
+    if (!m_desktopFolder.isEmpty())
+        AddSubfolders(m_desktopFolder, m_desktopNode, 2);
+
+    m_desktopNode->setExpanded(true);
+    m_myComputerNode->setExpanded(true);
+}
+
+void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth)
+{
+    const QString base = withBackslash(path);
+    const QIcon icon = folderIcon(m_images[FolderImage], m_images[OpenFolderImage]);
+    std::vector<std::unique_ptr<QTreeWidgetItem>> made;
+    for (const DirEntry& entry :
+         FileSystem::list(base + QStringLiteral("*.*"), ListFilter::Folders)) {
+        constexpr quint32 unwanted = AttrHidden | AttrSystem | AttrVolumeLabel;
+        if ((entry.attributes & unwanted) || !(entry.attributes & AttrDirectory) ||
+            entry.name.startsWith(u'.'))
+            continue;
+        made.push_back(makeFolderNode(entry.name, icon));
+        if (depth > 0)
+            AddSubfolders(base + entry.name, made.back().get(), depth - 1);
+    }
+    // One insertion for the whole level keeps a folder of thousands of subfolders quick.
+    QList<QTreeWidgetItem*> children;
+    children.reserve(qsizetype(made.size()));
+    for (auto& child : made)
+        children << child.release();
+    node->addChildren(children);
+}
+
+void TDirectoryTree::sortChildren(QTreeWidgetItem* node)
+{
+    struct Keyed
+    {
+        QByteArray key;
+        QTreeWidgetItem* node;
+    };
+    const QList<QTreeWidgetItem*> children = node->takeChildren();
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(children.size()));
+    for (QTreeWidgetItem* child : children)
+        keyed.push_back({Collation::sortKey(child->text(0)), child});
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+    QList<QTreeWidgetItem*> sorted;
+    sorted.reserve(children.size());
+    for (const Keyed& entry : keyed)
+        sorted << entry.node;
+    node->addChildren(sorted);
+}
+
+void TDirectoryTree::FillOnExpanding(QTreeWidgetItem* node)
+{
+    runQuietly([this, node] {
+        const NodeKind kind = kindOf(node);
+        if (kind != NodeKind::Drive && kind != NodeKind::Folder)
+            return;
+        if (node->data(0, DataRole).toString() == filled)
+            return;
+        const UpdatesSuspended suspended(this);
+        qDeleteAll(node->takeChildren());
+        AddSubfolders(NodePath(node), node, 1);
+        node->setData(0, DataRole, filled);
+        sortChildren(node);
+    });
+}
+
+void TDirectoryTree::expandNode(QTreeWidgetItem* node)
+{
+    if (!node)
+        return;
+    FillOnExpanding(node);
+    if (node->childCount() > 0 && !node->isExpanded())
+        node->setExpanded(true);
+}
+
+void TDirectoryTree::itemWasExpanded(QTreeWidgetItem* node)
+{
+    // Paths that open a node without asking expandNode() (assistive technology, callers of
+    // setExpanded) still read its folders; the user sees the result only after this returns.
+    if (kindOf(node) != NodeKind::Drive && kindOf(node) != NodeKind::Folder)
+        return;
+    if (node->data(0, DataRole).toString() == filled)
+        return;
+    FillOnExpanding(node);
+    if (node->childCount() == 0)
+        node->setExpanded(false);
+}
+
+QString TDirectoryTree::NodePath(const QTreeWidgetItem* node) const
+{
+    if (!node)
+        return QString();
+    switch (kindOf(node)) {
+    case NodeKind::Desktop:
+    case NodeKind::MyComputer:
+    case NodeKind::RecycleBin:
+        return node->data(0, DataRole).toString();
+    default:
+        break;
+    }
+    QString path;
+    for (const QTreeWidgetItem* step = node; step && step != m_myComputerNode;
+         step = step->parent()) {
+        QString part;
+        if (kindOf(step) == NodeKind::Desktop) {
+            part = step->data(0, DataRole).toString();
+        } else {
+            part = step->text(0);
+            // A drive's label ends with its volume name, which is no part of the path.
+            if (kindOf(step) == NodeKind::Drive && part.size() >= 2 && part[1] == u':')
+                part.truncate(2);
+        }
+        path = part + u'\\' + path;
+    }
+    if (path.size() > 3)
+        path.chop(1);
+    return path;
+}
+
+QTreeWidgetItem* TDirectoryTree::FindChildNode(const QTreeWidgetItem* parent,
+                                               const QString& name) const
+{
+    if (!parent)
+        return nullptr;
+    const bool driveLevel = parent == m_myComputerNode;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QTreeWidgetItem* child = parent->child(i);
+        const QString label = driveLevel ? child->text(0).left(2) : child->text(0);
+        if (equalsAsciiNoCase(label, name))
+            return child;
+    }
+    return nullptr;
+}
+
+bool TDirectoryTree::walkTo(const QString& path, QTreeWidgetItem** found)
+{
+    QTreeWidgetItem* node = m_myComputerNode;
+    // Each component opens its parent first, so a folder not read yet is read now.
+    for (const QString& component : path.split(u'\\')) {
+        QTreeWidgetItem* next = nullptr;
+        runQuietly([&] {
+            expandNode(node);
+            next = FindChildNode(node, component);
+        });
+        if (!next)
+            return false;
+        node = next;
+    }
+    *found = node;
+    return true;
+}
+
+QTreeWidgetItem* TDirectoryTree::locate(const QString& path) const
+{
+    QTreeWidgetItem* node = m_myComputerNode;
+    for (const QString& component : path.split(u'\\')) {
+        node = FindChildNode(node, component);
+        if (!node)
+            return nullptr;
+    }
+    return node;
+}
+
+void TDirectoryTree::setDirectory(const QString& path)
+{
+    ensureBuilt();
+    QTreeWidgetItem* found = nullptr;
+    bool walked = false;
+    {
+        const UpdatesSuspended suspended(this);
+        walked = walkTo(path, &found);
+        if (walked) {
+            scrollToItem(found);
+            setCurrentItem(found);
+        }
+    }
+    m_directory = path;
+    if (walked) {
+        runQuietly([this] {
+            viewport()->update();
+            setFocus(Qt::OtherFocusReason);
+        });
+    }
+}
+
+void TDirectoryTree::selectionChanged(QTreeWidgetItem* current)
+{
+    if (m_ignoreCurrentChange || !current)
+        return;
+    m_directory = NodePath(current);
+    runQuietly([this] {
+        if (m_fileListBox)
+            m_fileListBox->followDirectory(m_directory);
+    });
+    runQuietly([this, current] { Q_EMIT changed(current); });
+}
+
+void TDirectoryTree::CreateFolder(const QString& name)
+{
+    runQuietly([this, &name] {
+        ensureBuilt();
+        // Only a path on a drive names a folder; My Computer's display name or a relative text
+        // would make a folder wherever the program happens to run.
+        if (!isDriveLetterPath(m_directory))
+            return;
+        const QString before = m_directory;
+        const QString base = withBackslash(m_directory);
+        const QString folder = base.size() > 3 ? base.chopped(1) : base.left(2);
+        FileSystem::createFolder(base + name);
+
+        // The folder's node in the drive branch is read again when the walk passes it.
+        QTreeWidgetItem* parentNode = locate(folder);
+        if (parentNode && kindOf(parentNode) != NodeKind::MyComputer)
+            parentNode->setData(0, DataRole, unfilled);
+        QTreeWidgetItem* selected = currentItem();
+
+        QTreeWidgetItem* found = nullptr;
+        {
+            const UpdatesSuspended suspended(this);
+            if (walkTo(base + name, &found)) {
+                scrollToItem(found);
+                setCurrentItem(found);
+            }
+        }
+        if (!found) {
+            // Nothing was made: Directory goes on naming the folder the user is in.
+            m_directory = before;
+            return;
+        }
+        m_directory = base + name;
+
+        // A node outside the drive branch that stands for the same folder (the Desktop node, a
+        // folder on the desktop) shows the new folder too, until it is read again.
+        if (selected && selected != parentNode && equalsAsciiNoCase(NodePath(selected), folder) &&
+            !FindChildNode(selected, name)) {
+            addFolderNode(selected, name);
+            if (kindOf(selected) == NodeKind::Folder)
+                selected->setData(0, DataRole, unfilled);
+        }
+        runQuietly([this] {
+            viewport()->update();
+            setFocus(Qt::OtherFocusReason);
+        });
+    });
+}
+
+void TDirectoryTree::focusInEvent(QFocusEvent* event)
+{
+    // Qt makes the first row current when the view takes the focus with nothing selected; this
+    // control selects only what the user or the program chose.
+    const bool hadCurrent = currentItem() != nullptr;
+    m_ignoreCurrentChange = !hadCurrent;
+    const auto restore = qScopeGuard([this] { m_ignoreCurrentChange = false; });
+    QTreeWidget::focusInEvent(event);
+    if (!hadCurrent && currentItem())
+        selectionModel()->clearCurrentIndex();
+}
+
+bool TDirectoryTree::onBranchIndicator(const QPoint& position, QTreeWidgetItem* item) const
+{
+    const QRect itemRect = visualItemRect(item);
+    const int width = indentation();
+    const QRect branch =
+        isRightToLeft() ? QRect(itemRect.right() + 1, itemRect.top(), width, itemRect.height())
+                        : QRect(itemRect.left() - width, itemRect.top(), width, itemRect.height());
+    return branch.contains(position);
+}
+
+void TDirectoryTree::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint position = event->position().toPoint();
+    QTreeWidgetItem* item = itemAt(position);
+    if (event->button() == Qt::LeftButton && item && item->childCount() > 0 &&
+        onBranchIndicator(position, item)) {
+        if (item->isExpanded())
+            item->setExpanded(false);
+        else
+            expandNode(item);
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void TDirectoryTree::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The press opened or closed the node already; styles that toggle on release must not undo it.
+    const QPoint position = event->position().toPoint();
+    QTreeWidgetItem* item = itemAt(position);
+    if (event->button() == Qt::LeftButton && item && onBranchIndicator(position, item)) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
+void TDirectoryTree::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint position = event->position().toPoint();
+    QTreeWidgetItem* item = itemAt(position);
+    if (event->button() == Qt::LeftButton && item && item->childCount() > 0 &&
+        !onBranchIndicator(position, item)) {
+        if (item->isExpanded())
+            item->setExpanded(false);
+        else
+            expandNode(item);
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void TDirectoryTree::keyPressEvent(QKeyEvent* event)
+{
+    QTreeWidgetItem* item = currentItem();
+    const int openKey = isRightToLeft() ? Qt::Key_Left : Qt::Key_Right;
+    const int key = event->key();
+    // "*" opens one level only: opening everything below a drive would read the whole disk.
+    if (item && key == Qt::Key_Asterisk) {
+        expandNode(item);
+        event->accept();
+        return;
+    }
+    if (item && !item->isExpanded() && item->childCount() > 0 &&
+        (key == openKey || key == Qt::Key_Plus) && state() != QAbstractItemView::EditingState) {
+        expandNode(item);
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}

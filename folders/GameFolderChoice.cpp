@@ -1,0 +1,72 @@
+#include "GameFolderChoice.h"
+
+#include "FileSystem.h"
+#include "FolderDialog.h"
+#include "Guarded.h"
+
+#include <QScopeGuard>
+
+bool FolderDialogAutoOpen::shouldOpen(bool gameFolderKnown)
+{
+    const bool echo = m_nextIsEcho;
+    m_nextIsEcho = false;
+    return !echo && !gameFolderKnown;
+}
+
+void FolderDialogAutoOpen::dialogClosed()
+{
+    m_nextIsEcho = true;
+}
+
+void FolderDialogAutoOpen::rearm()
+{
+    m_nextIsEcho = false;
+}
+
+GameFolderChooser::GameFolderChooser(GameFolderHost& host, FolderDialog& dialog)
+    : m_host(host), m_dialog(dialog)
+{
+}
+
+void GameFolderChooser::ChooseGameFolder()
+{
+    std::optional<QString> chosen;
+    {
+        const auto closed = qScopeGuard([this] { m_autoOpen.dialogClosed(); });
+        chosen = m_dialog.choose(m_host.dialogOwner(), m_host.gameFolder());
+    }
+    if (chosen)
+        runQuietly([this, &chosen] { adopt(*chosen); });
+}
+
+void GameFolderChooser::adopt(const QString& chosen)
+{
+    QString folder = chosen;
+    if (!folder.isEmpty() && folder[0] >= u'a' && folder[0] <= u'z')
+        folder[0] = QChar(folder[0].unicode() - u'a' + u'A');
+    m_host.setGameFolder(folder);
+    if (folder.isEmpty())
+        return; // the game-folder line keeps showing the previous folder
+    m_host.showGameFolder();
+    m_host.selectTypeFolders();
+    m_host.showFreeSpace();
+}
+
+void GameFolderChooser::FormActivate()
+{
+    if (m_autoOpen.shouldOpen(!m_host.gameFolder().isEmpty()))
+        ChooseGameFolder();
+}
+
+void GameFolderChooser::introPlayed()
+{
+    m_autoOpen.rearm();
+}
+
+void GameFolderChooser::checkBeforeRun()
+{
+    // An empty text names no folder, although the platform reads it as the current directory.
+    const QString folder = m_host.gameFolder();
+    if (folder.isEmpty() || !FileSystem::folderExists(folder))
+        ChooseGameFolder();
+}

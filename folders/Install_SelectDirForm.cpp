@@ -1,0 +1,60 @@
+#include "Install_SelectDirForm.h"
+
+#include "DialogLook.h"
+#include "DirTree.h"
+#include "Guarded.h"
+#include "Install_NewFolderPromptForm.h"
+#include "ui_Install_SelectDirForm.h"
+
+TSelectDirForm::TSelectDirForm(QWidget* owner, TNewFolderPromptForm& newFolderPrompt)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowContextHelpButtonHint),
+      ui(std::make_unique<Ui::TSelectDirForm>()), m_newFolderPrompt(newFolderPrompt)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowIcon(QIcon(QStringLiteral(":/images/hand.png")));
+    DialogLook::markReadOnly(ui->DirEdit);
+    DialogLook::centreOnScreen(this);
+
+    connect(ui->DirectoryTree, &TDirectoryTree::changed, this,
+            guarded(this, &TSelectDirForm::DirectoryTreeChange));
+    connect(ui->NewDirButton, &QPushButton::clicked, this,
+            guarded(this, &TSelectDirForm::NewDirButtonClick));
+    connect(ui->OkButton, &QPushButton::clicked, this, [this] { done(Accepted); });
+    connect(ui->CancelButton, &QPushButton::clicked, this, [this] { done(Rejected); });
+}
+
+TSelectDirForm::~TSelectDirForm() = default;
+
+TDirectoryTree* TSelectDirForm::directoryTree() const
+{
+    return ui->DirectoryTree;
+}
+
+QString TSelectDirForm::chosenFolder() const
+{
+    return ui->DirEdit->text();
+}
+
+void TSelectDirForm::DirectoryTreeChange()
+{
+    runQuietly([this] {
+        const QString directory = ui->DirectoryTree->directory();
+        ui->DirEdit->setText(directory);
+        // A drive root or a folder on a drive; My Computer's display name is no folder.
+        const bool isFolder = directory.size() >= 2 && directory[1] == u':';
+        ui->OkButton->setEnabled(isFolder);
+        ui->NewDirButton->setEnabled(isFolder);
+    });
+}
+
+void TSelectDirForm::NewDirButtonClick()
+{
+    runQuietly([this] {
+        const auto name = m_newFolderPrompt.ask(ui->DirectoryTree->directory());
+        if (name)
+            ui->DirectoryTree->CreateFolder(*name);
+    });
+}
