@@ -86,7 +86,6 @@ void TPercentGauge::paintEvent(QPaintEvent*)
     QFont textFont = font();
     textFont.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(textFont);
-    painter.setClipRect(inner);
     painter.setPen(Qt::white);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.drawText(inner, Qt::AlignCenter, QStringLiteral("%1%").arg(m_progress));

@@ -66,6 +66,7 @@ void PercentGaugeTest::painting_data()
     QTest::newRow("full") << QSize(272, 29) << 100 << 270;
     QTest::newRow("narrow, 2.64 pixels cut to 2") << QSize(10, 29) << 33 << 2;
     QTest::newRow("narrow, 7.92 pixels cut to 7") << QSize(10, 29) << 99 << 7;
+    QTest::newRow("text wider than the gauge stays inside the frame") << QSize(12, 29) << 100 << 10;
 }
 
 void PercentGaugeTest::painting()
