@@ -25,14 +25,24 @@ int percent(qint64 part, qint64 whole)
     return static_cast<int>(std::clamp<qint64>(part * 100 / whole, 0, 100));
 }
 
-// A hidden file beside the destination that receives the copy; it replaces the destination only
-// when complete and is removed in every other case.
+// A dot name (hidden, and not a scenario name to any listing) that no file in folder has yet.
+QString freePendingName(const QString& folder)
+{
+    const QString stem = QStringLiteral(".install-%1-").arg(QCoreApplication::applicationPid());
+    for (int attempt = 0;; ++attempt) {
+        const QString path =
+            WinPath::join(folder, stem + QString::number(attempt) + QStringLiteral(".tmp"));
+        if (FileSystem::attributes(path) == noEntry)
+            return path;
+    }
+}
+
+// The file that receives a copy under a hidden name beside the destination; it replaces the
+// destination only when complete and is removed in every other case.
 class PendingFile
 {
 public:
-    explicit PendingFile(const QString& folder) : m_path(freeName(folder)), m_file(create(m_path))
-    {
-    }
+    explicit PendingFile(const QString& path) : m_path(path), m_file(WinFile::create(path)) {}
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
@@ -60,19 +70,6 @@ public:
     }
 
 private:
-    // A dot name (hidden, and not a scenario name to any listing) that no file has yet.
-    static QString freeName(const QString& folder)
-    {
-        const QString stem = QStringLiteral(".install-%1-").arg(QCoreApplication::applicationPid());
-        for (int attempt = 0;; ++attempt) {
-            const QString path =
-                WinPath::join(folder, stem + QString::number(attempt) + QStringLiteral(".tmp"));
-            if (FileSystem::attributes(path) == noEntry)
-                return path;
-        }
-    }
-    static WinFile create(const QString& path) { return WinFile::create(path); }
-
     QString m_path;
     WinFile m_file;
     bool m_placed = false;
@@ -114,6 +111,8 @@ void InstallRun::start()
     m_sincePaint.start();
     const QString sourceFolder = m_state.sourceFolder;
     const QString destinationFolder = m_state.destinationFolder;
+    // Each finished file leaves the name free again, so one name serves the whole run.
+    m_pendingPath = freePendingName(destinationFolder);
     for (int row = 0; row < m_list.rowCount() && m_state.continueRun; ++row) {
         if (m_list.entry(row).ticked)
             installFile(WinPath::join(sourceFolder, m_list.entry(row).name), destinationFolder);
@@ -125,15 +124,17 @@ void InstallRun::installFile(const QString& sourcePath, const QString& destinati
 {
     const QString name = WinPath::fileName(sourcePath);
     const QString destinationPath = WinPath::join(destinationFolder, name);
-    if (!mayWrite(destinationPath))
+    const quint32 existing = FileSystem::attributes(destinationPath);
+    if (!mayWrite(destinationPath, existing))
         return;
-    copyFile(sourcePath, destinationPath);
+    copyFile(sourcePath, destinationPath, existing);
     m_ui.showFreeSpace();
+    paint(); // the state at the end of the file, in one paint with the free space
 }
 
-bool InstallRun::mayWrite(const QString& destinationPath)
+bool InstallRun::mayWrite(const QString& destinationPath, quint32 existing)
 {
-    if (m_state.overwriteAll || !FileSystem::fileExists(destinationPath))
+    if (m_state.overwriteAll || existing == noEntry || (existing & AttrDirectory) != 0)
         return true;
     if (m_state.skipAll)
         return false;
@@ -155,16 +156,18 @@ bool InstallRun::mayWrite(const QString& destinationPath)
     }
 }
 
-void InstallRun::copyFile(const QString& sourcePath, const QString& destinationPath)
+void InstallRun::copyFile(const QString& sourcePath, const QString& destinationPath,
+                          quint32 existing)
 {
     try {
         WinFile source = WinFile::openRead(sourcePath);
-        const quint32 existing = FileSystem::attributes(destinationPath);
-        if (existing != noEntry &&
-            (existing & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
+        // A file that was there may have changed while the prompt asked about it.
+        const quint32 replaced =
+            existing == noEntry ? noEntry : FileSystem::attributes(destinationPath);
+        if (replaced != noEntry &&
+            (replaced & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
             throw EInOutError(accessDenied);
-        const QString folder = destinationPath.left(destinationPath.lastIndexOf(QLatin1Char('\\')));
-        PendingFile target(folder);
+        PendingFile target(m_pendingPath);
         showStatus(QStringLiteral("Copying %1 ...").arg(WinPath::fileName(destinationPath)));
 
         const qint64 size = source.size();
@@ -189,7 +192,6 @@ void InstallRun::copyFile(const QString& sourcePath, const QString& destinationP
     // The whole file is there, whatever size it had when the copy began.
     m_ui.setFileProgress(100);
     m_ui.setOverallProgress(100);
-    paint();
 }
 
 void InstallRun::showProgress(qint64 done, qint64 size)

@@ -20,7 +20,9 @@ public:
     virtual int askDuplicate(const QString& destinationPath) = 0;
     // Runs before the run reads the game folder: may offer to choose another one.
     virtual void checkGameFolder() {}
-    // Lets the window paint what changed, taking no user input.
+    // Lets the window paint what changed since the last call, taking no user input. The run
+    // calls it after each status text, at the end of each file and at most every PaintInterval
+    // in between, so the setters above need not paint by themselves.
     virtual void paintNow() {}
 };
 
@@ -43,8 +45,9 @@ public:
 
 private:
     void installFile(const QString& sourcePath, const QString& destinationFolder);
-    bool mayWrite(const QString& destinationPath);
-    void copyFile(const QString& sourcePath, const QString& destinationPath);
+    // existing: the destination's attributes, 0xFFFFFFFF when there is none.
+    bool mayWrite(const QString& destinationPath, quint32 existing);
+    void copyFile(const QString& sourcePath, const QString& destinationPath, quint32 existing);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
     void showProgress(qint64 done, qint64 size);
     void showStatus(const QString& text);
@@ -54,5 +57,6 @@ private:
     ScenarioListModel& m_list;
     InstallRunUi& m_ui;
     bool m_running = false;
+    QString m_pendingPath; // where each file is written until it is complete
     QElapsedTimer m_sincePaint;
 };
