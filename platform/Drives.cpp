@@ -1,5 +1,6 @@
 #include "Drives.h"
 
+#include "HostName.h"
 #include "Registry.h"
 #include "WinePrefix.h"
 
@@ -32,16 +33,22 @@ QChar upper(QChar letter)
     return letter.toUpper();
 }
 
-// The link dosdevices/x: itself, without following it.
-QString linkPath(QChar letter)
-{
-    return dosdevices() + QLatin1Char('/') + letter.toLower() + QLatin1Char(':');
-}
-
 bool linkExists(const QString& path)
 {
     struct stat info;
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return ::lstat(HostName::encode(path).constData(), &info) == 0;
+}
+
+// The link dosdevices/x: itself, without following it; Wine writes the letter in lower case,
+// a hand-made link may not. Empty when there is none.
+QString linkPath(QChar letter)
+{
+    for (QChar spelling : {letter.toLower(), letter.toUpper()}) {
+        const QString path = dosdevices() + QLatin1Char('/') + spelling + QLatin1Char(':');
+        if (linkExists(path))
+            return path;
+    }
+    return QString();
 }
 
 // "\040" and the like, as the kernel escapes blanks and backslashes in mountinfo.
@@ -64,34 +71,13 @@ QByteArray unescapeMountField(const QByteArray& field)
     return text;
 }
 
-struct Mount
-{
-    QString mountPoint;
-    QString fileSystem;
-    QString source;
-};
-
-// The file system mounted on folder (the one on top when several are), if any.
-std::optional<Mount> mountOn(const QString& folder)
+// What is mounted on folder now, if anything.
+std::optional<Drives::MountedFileSystem> mountOn(const QString& folder)
 {
     QFile file(QStringLiteral("/proc/self/mountinfo"));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    std::optional<Mount> found;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        // id parent major:minor root mountpoint options [optional...] - fstype source superoptions
-        const QList<QByteArray> fields = line.split(' ');
-        const qsizetype separator = fields.indexOf("-");
-        if (fields.size() < 5 || separator < 5 || separator + 2 >= fields.size())
-            continue;
-        const QString mountPoint = QFile::decodeName(unescapeMountField(fields[4]));
-        if (mountPoint != folder)
-            continue;
-        found = Mount{mountPoint, QString::fromLatin1(fields[separator + 1]),
-                      QFile::decodeName(unescapeMountField(fields[separator + 2]))};
-    }
-    return found;
+    return Drives::mountedOn(file.readAll(), folder);
 }
 
 // The drive's folder with every link resolved, as mountinfo names mount points.
@@ -123,7 +109,7 @@ QString unescapeUdevName(const QString& name)
 
 std::optional<QString> mountedLabel(const QString& folder)
 {
-    const std::optional<Mount> mount = mountOn(folder);
+    const std::optional<Drives::MountedFileSystem> mount = mountOn(folder);
     if (!mount || !mount->source.startsWith(QLatin1Char('/')))
         return std::nullopt;
     const QString device = QFileInfo(mount->source).canonicalFilePath();
@@ -167,18 +153,35 @@ std::optional<DriveType> typeFromRegistry(QChar letter)
 
 namespace Drives {
 
+std::optional<MountedFileSystem> mountedOn(const QByteArray& mountInfo, const QString& folder)
+{
+    std::optional<MountedFileSystem> found;
+    for (const QByteArray& line : mountInfo.split('\n')) {
+        // id parent major:minor root mountpoint options [optional...] - fstype source superoptions
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype separator = fields.indexOf("-");
+        if (separator < 6 || separator + 2 >= fields.size())
+            continue;
+        if (HostName::decode(unescapeMountField(fields[4])) != folder)
+            continue;
+        found = MountedFileSystem{QString::fromLatin1(fields[separator + 1]),
+                                  HostName::decode(unescapeMountField(fields[separator + 2]))};
+    }
+    return found;
+}
+
 QList<QChar> letters()
 {
     if (WinePrefix::isBareMachine())
         return {QLatin1Char('Z')};
     QList<QChar> found;
     const std::unique_ptr<DIR, int (*)(DIR*)> folder(
-        ::opendir(QFile::encodeName(dosdevices()).constData()), &::closedir);
+        ::opendir(HostName::encode(dosdevices()).constData()), &::closedir);
     if (!folder)
         return found;
     while (const dirent* entry = ::readdir(folder.get())) {
         // "x:" is a drive; "x::" is the raw device behind it and no drive of its own.
-        const QString name = QFile::decodeName(entry->d_name);
+        const QString name = HostName::decode(entry->d_name);
         if (name.size() == 2 && name[1] == QLatin1Char(':') && isDriveLetter(name[0]) &&
             !found.contains(upper(name[0])))
             found.append(upper(name[0]));
@@ -197,7 +200,7 @@ std::optional<QString> folder(QChar letter)
         return std::nullopt;
     }
     const QString link = linkPath(letter);
-    if (!linkExists(link))
+    if (link.isEmpty())
         return std::nullopt;
     const QFileInfo info(link);
     if (!info.isSymLink())
@@ -207,11 +210,11 @@ std::optional<QString> folder(QChar letter)
         // symLinkTarget() gives nothing for a link that points nowhere; read it ourselves.
         QByteArray buffer(4096, '\0');
         const ssize_t length =
-            ::readlink(QFile::encodeName(link).constData(), buffer.data(), size_t(buffer.size()));
+            ::readlink(HostName::encode(link).constData(), buffer.data(), size_t(buffer.size()));
         if (length <= 0)
             return std::nullopt;
         buffer.truncate(length);
-        target = QFile::decodeName(buffer);
+        target = HostName::decode(buffer);
         if (!target.startsWith(QLatin1Char('/')))
             target = dosdevices() + QLatin1Char('/') + target;
     }
@@ -223,7 +226,7 @@ bool hasMedium(QChar letter)
     const std::optional<QString> path = folder(letter);
     if (!path)
         return false;
-    DIR* listing = ::opendir(QFile::encodeName(*path).constData());
+    DIR* listing = ::opendir(HostName::encode(*path).constData());
     if (listing == nullptr)
         return false;
     ::closedir(listing);
@@ -241,9 +244,9 @@ DriveType type(QChar letter)
         return DriveType::Removable;
     const QString canonical = canonicalFolder(letter);
     if (!canonical.isEmpty()) {
-        const std::optional<Mount> mount = mountOn(canonical);
-        if (mount && (mount->fileSystem == QLatin1String("iso9660") ||
-                      mount->fileSystem == QLatin1String("udf")))
+        const std::optional<Drives::MountedFileSystem> mount = mountOn(canonical);
+        if (mount &&
+            (mount->type == QLatin1String("iso9660") || mount->type == QLatin1String("udf")))
             return DriveType::CdRom;
     }
     return DriveType::Fixed;

@@ -2,6 +2,7 @@
 
 #include "Drives.h"
 #include "Errors.h"
+#include "HostName.h"
 #include "NameCase.h"
 #include "WinPath.h"
 
@@ -27,7 +28,7 @@ constexpr int accessDenied = 5;
 
 QByteArray encoded(const QString& hostPath)
 {
-    return QFile::encodeName(hostPath);
+    return HostName::encode(hostPath);
 }
 
 QString hostPathOrThrow(const QString& windowsPath)
@@ -141,11 +142,7 @@ bool matchesWildcard(const QString& mask, const QString& name)
 
 bool listsBefore(const QString& a, const QString& b)
 {
-    const QString upperA = NameCase::upper(a);
-    const QString upperB = NameCase::upper(b);
-    if (upperA != upperB)
-        return upperA < upperB;
-    return a < b;
+    return NameCase::orderedBefore(NameCase::upper(a), a, NameCase::upper(b), b);
 }
 
 QList<DirEntry> list(const QString& pattern, ListFilter filter)
@@ -158,6 +155,12 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter)
     QList<DirEntry> entries;
     if (mask.isEmpty())
         return entries;
+    struct Listed
+    {
+        QString upperName; // computed once: a large folder sorts many times more than it reads
+        DirEntry entry;
+    };
+    std::vector<Listed> listed;
     const std::optional<QString> folder =
         WinPath::toHost(folderPart.isEmpty() ? QStringLiteral(".") : folderPart);
     if (!folder)
@@ -169,7 +172,7 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter)
     const QString prefix =
         folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/');
     while (const dirent* item = ::readdir(listing.get())) {
-        const QString name = QFile::decodeName(item->d_name);
+        const QString name = HostName::decode(item->d_name);
         if (name == QLatin1String(".") || name == QLatin1String(".."))
             continue;
         if (!matchesWildcard(mask, name))
@@ -186,10 +189,14 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter)
             if (!(entry.attributes & AttrDirectory) || (entry.attributes & unwanted))
                 continue;
         }
-        entries.append(entry);
+        listed.push_back({NameCase::upper(name), entry});
     }
-    std::sort(entries.begin(), entries.end(),
-              [](const DirEntry& a, const DirEntry& b) { return listsBefore(a.name, b.name); });
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+        return NameCase::orderedBefore(a.upperName, a.entry.name, b.upperName, b.entry.name);
+    });
+    entries.reserve(qsizetype(listed.size()));
+    for (Listed& item : listed)
+        entries.append(std::move(item.entry));
     return entries;
 }
 
@@ -283,13 +290,20 @@ std::optional<qint64> freeSpace(int driveNumber)
 WinFile WinFile::openRead(const QString& path)
 {
     const QString host = hostPathOrThrow(path);
-    const int descriptor = ::open(encoded(host).constData(), O_RDONLY | O_CLOEXEC);
+    // Without blocking, so that a named pipe cannot stall the program before it is refused.
+    const int descriptor = ::open(encoded(host).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         throwErrno(errno);
     WinFile file(descriptor);
     struct stat info;
-    if (::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode))
-        throw EInOutError(accessDenied); // a folder is no file, though Linux opens it
+    if (::fstat(descriptor, &info) != 0)
+        throwErrno(errno);
+    // A folder is no file, though Linux opens it; a pipe or a device would never end.
+    if (!S_ISREG(info.st_mode))
+        throw EInOutError(accessDenied);
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK);
     return file;
 }
 

@@ -31,4 +31,14 @@ inline bool equal(QStringView a, QStringView b)
     return true;
 }
 
+// The listing order, given each name with its upper-cased form: by the upper-cased names code
+// unit by code unit, and on a tie by the names themselves, which puts upper case first.
+inline bool orderedBefore(const QString& upperA, const QString& a, const QString& upperB,
+                          const QString& b)
+{
+    if (upperA != upperB)
+        return upperA < upperB;
+    return a < b;
+}
+
 } // namespace NameCase

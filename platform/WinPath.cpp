@@ -2,6 +2,7 @@
 
 #include "Drives.h"
 #include "FileSystem.h"
+#include "HostName.h"
 #include "NameCase.h"
 
 #include <QDir>
@@ -27,13 +28,13 @@ QString hostChild(const QString& folder, const QString& name)
 bool isFolder(const QString& hostPath)
 {
     struct stat info;
-    return ::stat(QFile::encodeName(hostPath).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ::stat(HostName::encode(hostPath).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool entryExists(const QString& hostPath)
 {
     struct stat info;
-    return ::lstat(QFile::encodeName(hostPath).constData(), &info) == 0;
+    return ::lstat(HostName::encode(hostPath).constData(), &info) == 0;
 }
 
 // The entry of folder whose name equals name without regard to case; when several do, the first
@@ -42,12 +43,12 @@ bool entryExists(const QString& hostPath)
 std::optional<QString> findIgnoringCase(const QString& folder, const QString& name, bool wantFolder)
 {
     const std::unique_ptr<DIR, int (*)(DIR*)> listing(
-        ::opendir(QFile::encodeName(folder).constData()), &::closedir);
+        ::opendir(HostName::encode(folder).constData()), &::closedir);
     if (!listing)
         return std::nullopt;
     std::optional<QString> best;
     while (const dirent* entry = ::readdir(listing.get())) {
-        const QString candidate = QFile::decodeName(entry->d_name);
+        const QString candidate = HostName::decode(entry->d_name);
         if (!NameCase::equal(candidate, name))
             continue;
         if (wantFolder && !isFolder(hostChild(folder, candidate)))
@@ -61,7 +62,7 @@ std::optional<QString> findIgnoringCase(const QString& folder, const QString& na
 // The drive whose folder holds the current directory (the deepest one when drives nest).
 std::optional<QString> currentDriveFolder()
 {
-    const QString current = QDir::current().canonicalPath();
+    const QString current = HostName::currentFolder();
     std::optional<QString> best;
     qsizetype bestLength = -1;
     for (QChar letter : Drives::letters()) {
@@ -121,7 +122,7 @@ std::optional<QString> toHost(const QString& windowsPath, int* error)
             return fail(error);
         base = *folder;
     } else {
-        base = QDir::currentPath();
+        base = HostName::currentFolder();
         canClimbAboveBase = true;
     }
 

@@ -20,6 +20,9 @@ private Q_SLOTS:
     void label();
     void medium_data();
     void medium();
+    void upperCaseLinkServesToo();
+    void mountedOn_data();
+    void mountedOn();
     void bareMachineHasOnlyTheRoot();
     void emptyPrefixHasNoDrives();
 
@@ -131,6 +134,78 @@ void TestDrives::medium()
         QCOMPARE(*actual, folder);
     else if (!folder.isEmpty())
         QCOMPARE(*actual, m_world->root() + QLatin1Char('/') + folder);
+}
+
+void TestDrives::upperCaseLinkServesToo()
+{
+    QVERIFY(QFile::link(m_world->driveC(), m_world->prefix() + QStringLiteral("/dosdevices/H:")));
+    QVERIFY(Drives::letters().contains(u'H'));
+    QCOMPARE(Drives::folder(u'h').value(), m_world->driveC());
+    QCOMPARE(Drives::type(u'H'), DriveType::Fixed);
+}
+
+void TestDrives::mountedOn_data()
+{
+    QTest::addColumn<QByteArray>("mountInfo");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("type"); // empty: nothing mounted there
+    QTest::addColumn<QString>("source");
+
+    const QByteArray root = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n";
+    const QByteArray cdrom =
+        "40 22 11:0 / /media/cdrom ro,relatime shared:20 - iso9660 /dev/sr0 ro\n";
+    QTest::newRow("root") << root + cdrom << "/"
+                          << "ext4"
+                          << "/dev/sda1";
+    QTest::newRow("cd-rom") << root + cdrom << "/media/cdrom"
+                            << "iso9660"
+                            << "/dev/sr0";
+    QTest::newRow("not a mount point") << root + cdrom << "/media"
+                                       << ""
+                                       << "";
+    QTest::newRow("sub-folder of a mount") << root + cdrom << "/media/cdrom/x"
+                                           << ""
+                                           << "";
+    QTest::newRow("blank escaped in the mount point")
+        << root + "41 22 11:0 / /media/AOE\\040DISC ro - udf /dev/sr1 ro\n"
+        << "/media/AOE DISC"
+        << "udf"
+        << "/dev/sr1";
+    QTest::newRow("no optional fields")
+        << QByteArray("41 22 0:5 / /mnt rw - tmpfs tmpfs rw\n") << "/mnt"
+        << "tmpfs"
+        << "tmpfs";
+    QTest::newRow("several optional fields")
+        << QByteArray("41 22 0:5 / /mnt rw shared:3 master:1 - udf /dev/sr0 ro\n") << "/mnt"
+        << "udf"
+        << "/dev/sr0";
+    QTest::newRow("mounted over: the last one counts")
+        << root + "41 22 0:5 / /mnt rw - ext4 /dev/sdb1 rw\n" +
+               "42 41 11:0 / /mnt ro - iso9660 /dev/sr0 ro\n"
+        << "/mnt"
+        << "iso9660"
+        << "/dev/sr0";
+    QTest::newRow("damaged lines skipped")
+        << QByteArray("garbage\n41 22 0:5 / /mnt rw -\n41 22\n\n") + cdrom << "/media/cdrom"
+        << "iso9660"
+        << "/dev/sr0";
+    QTest::newRow("empty") << QByteArray() << "/"
+                           << ""
+                           << "";
+}
+
+void TestDrives::mountedOn()
+{
+    QFETCH(QByteArray, mountInfo);
+    QFETCH(QString, folder);
+    QFETCH(QString, type);
+    QFETCH(QString, source);
+    const std::optional<Drives::MountedFileSystem> mounted = Drives::mountedOn(mountInfo, folder);
+    QCOMPARE(mounted.has_value(), !type.isEmpty());
+    if (mounted) {
+        QCOMPARE(mounted->type, type);
+        QCOMPARE(mounted->source, source);
+    }
 }
 
 void TestDrives::bareMachineHasOnlyTheRoot()

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -75,6 +76,9 @@ private Q_SLOTS:
     void createReplacesInTheNameOnDisk();
     void roundTrip();
     void namesWindows1252CannotSpell();
+    void undecodableNamesAreCopiedUnderTheirOwnName();
+    void pipesAndDevicesAreRefused_data();
+    void pipesAndDevicesAreRefused();
     void writesFailAfterTheAllowance();
     void shortWrites();
     void createFolder_data();
@@ -442,6 +446,54 @@ void TestFileSystem::namesWindows1252CannotSpell()
     QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/ωMEGA.scn")), QByteArray("<missing>"));
     QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/Ωmega.scn")), QByteArray("omega"));
     QVERIFY(FileSystem::fileExists(QStringLiteral("C:\\ωMEGA.SCN")));
+}
+
+void TestFileSystem::undecodableNamesAreCopiedUnderTheirOwnName()
+{
+    // A name written by an old Windows-1252 program: 0xE9 alone is no UTF-8.
+    const QByteArray rawName = "caf\xe9.scn";
+    m_world->makeFolder(QStringLiteral("medium/Dir"));
+    const QByteArray rawPath = QFile::encodeName(m_world->medium()) + "/Dir/" + rawName;
+    const int descriptor = ::open(rawPath.constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(descriptor >= 0);
+    QCOMPARE(::write(descriptor, "old", 3), ssize_t(3));
+    ::close(descriptor);
+
+    const QList<DirEntry> entries =
+        FileSystem::list(QStringLiteral("Dir\\*.??n"), ListFilter::Everything);
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries[0].size, qint64(3));
+    const QString name = entries[0].name;
+    QVERIFY(name.startsWith(QStringLiteral("caf")));
+    QVERIFY(FileSystem::fileExists(QStringLiteral("Dir\\") + name));
+    {
+        WinFile source = WinFile::openRead(QStringLiteral("Dir\\") + name);
+        WinFile target = WinFile::create(QStringLiteral("C:\\") + name);
+        char buffer[8];
+        const qint64 count = source.read(buffer, sizeof buffer);
+        QCOMPARE(target.write(buffer, count), qint64(3));
+    }
+    const QByteArray copied = QFile::encodeName(m_world->driveC()) + "/" + rawName;
+    QVERIFY(::access(copied.constData(), F_OK) == 0);
+}
+
+void TestFileSystem::pipesAndDevicesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("named pipe") << "pipe.scn";
+    QTest::newRow("device") << "zero.scn";
+}
+
+void TestFileSystem::pipesAndDevicesAreRefused()
+{
+    QFETCH(QString, name);
+    QVERIFY(::mkfifo(QFile::encodeName(m_world->medium() + QStringLiteral("/pipe.scn")).constData(),
+                     0644) == 0);
+    QVERIFY(
+        QFile::link(QStringLiteral("/dev/zero"), m_world->medium() + QStringLiteral("/zero.scn")));
+    // Opening a pipe for reading would wait for a writer for ever; a device never ends.
+    QCOMPARE(errorOf([&] { WinFile::openRead(name); }), 5);
+    QCOMPARE(errorOf([&] { WinFile::create(name); }), 5);
 }
 
 void TestFileSystem::writesFailAfterTheAllowance()

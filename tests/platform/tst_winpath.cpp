@@ -1,3 +1,4 @@
+#include "HostName.h"
 #include "TestWorld.h"
 #include "WinPath.h"
 
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void caseVariantsPickTheFirstInListingOrder();
     void rootedPathUsesTheCurrentDrive();
     void rootedPathOutsideEveryDriveFails();
+    void hostNamesRoundTrip_data();
+    void hostNamesRoundTrip();
     void fileName_data();
     void fileName();
     void join_data();
@@ -154,6 +157,32 @@ void TestWinPath::rootedPathOutsideEveryDriveFails()
     int error = 0;
     QVERIFY(!WinPath::toHost(QStringLiteral("\\CRAZYSCR"), &error));
     QCOMPARE(error, 3);
+}
+
+void TestWinPath::hostNamesRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("decoded"); // empty: not plain UTF-8, only the round trip counts
+    QTest::newRow("ASCII") << QByteArray("a.scn") << "a.scn";
+    QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9") << "café";
+    QTest::newRow("beyond the BMP") << QByteArray("\xf0\x9f\x8f\x9b.scn") << "🏛.scn";
+    QTest::newRow("Windows-1252 byte") << QByteArray("caf\xe9.scn") << "";
+    QTest::newRow("cut sequence") << QByteArray("a\xc3") << "";
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << "";
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xb2\x80") << "";
+    QTest::newRow("mixed") << QByteArray("\xff\xc3\xa9\x80z") << "";
+}
+
+void TestWinPath::hostNamesRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, decoded);
+    const QString name = HostName::decode(bytes);
+    if (!decoded.isEmpty())
+        QCOMPARE(name, decoded);
+    else
+        QVERIFY(!name.contains(QChar(QChar::ReplacementCharacter)));
+    QCOMPARE(HostName::encode(name), bytes);
 }
 
 void TestWinPath::fileName_data()

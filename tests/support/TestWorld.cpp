@@ -96,8 +96,17 @@ QByteArray TestWorld::header(const QByteArray& relativeTo) const
 void TestWorld::writeSystemReg(const QByteArray& sections)
 {
     m_systemSections = sections;
+    m_uninstallSections.clear();
+    saveSystemReg();
+}
+
+void TestWorld::saveSystemReg() const
+{
+    QByteArray uninstall;
+    for (const QByteArray& section : m_uninstallSections)
+        uninstall += section;
     writeBytes(prefix() + QStringLiteral("/system.reg"),
-               header("REGISTRY\\\\Machine") + "\n" + m_systemSections);
+               header("REGISTRY\\\\Machine") + "\n" + m_systemSections + uninstall);
 }
 
 void TestWorld::writeUserReg(const QByteArray& sections)
@@ -109,11 +118,13 @@ void TestWorld::writeUserReg(const QByteArray& sections)
 void TestWorld::setUninstallString(const QString& value, bool wow6432Node)
 {
     const QByteArray software = wow6432Node ? "Software\\\\Wow6432Node" : "Software";
-    const QByteArray section = "[" + software +
-                               "\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Age of "
-                               "Empires] 1700000000\n#time=1d9f0a6b3c2e4f0\n\"UninstallString\"=" +
-                               wineQuoted(value) + "\n\n";
-    writeSystemReg(m_systemSections + section);
+    // Set again, the entry is replaced: a second section of the same key would never be read.
+    m_uninstallSections.insert(
+        wow6432Node, "[" + software +
+                         "\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Age of "
+                         "Empires] 1700000000\n#time=1d9f0a6b3c2e4f0\n\"UninstallString\"=" +
+                         wineQuoted(value) + "\n\n");
+    saveSystemReg();
 }
 
 void TestWorld::addDrive(QChar letter, const QString& target)

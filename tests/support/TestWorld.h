@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -15,15 +16,17 @@ public:
     TestWorld(const TestWorld&) = delete;
     TestWorld& operator=(const TestWorld&) = delete;
 
-    QString root() const;     // the temporary folder
-    QString prefix() const;   // <root>/prefix
-    QString driveC() const;   // <root>/prefix/drive_c, drive C:
-    QString medium() const;   // <root>/medium, the current directory
+    QString root() const;   // the temporary folder
+    QString prefix() const; // <root>/prefix
+    QString driveC() const; // <root>/prefix/drive_c, drive C:
+    QString medium() const; // <root>/medium, the current directory
 
-    // Replaces the registry files with a header and these sections (Wine's own text format).
+    // Replaces the registry files with a header and these sections (Wine's own text format);
+    // writeSystemReg also drops the game's entry set before.
     void writeSystemReg(const QByteArray& sections);
     void writeUserReg(const QByteArray& sections);
-    // Writes the game's uninstall entry as a string value (escaped as Wine escapes it).
+    // Writes the game's uninstall entry as a string value (escaped as Wine escapes it); set
+    // again, it replaces the earlier value of the same view.
     void setUninstallString(const QString& value, bool wow6432Node = false);
 
     // Adds dosdevices/<letter>: pointing at target (a missing target is a drive without medium).
@@ -36,9 +39,11 @@ public:
 
 private:
     QByteArray header(const QByteArray& relativeTo) const;
+    void saveSystemReg() const;
 
     QTemporaryDir m_dir;
-    QByteArray m_systemSections; // what setUninstallString adds to
+    QByteArray m_systemSections;                // as writeSystemReg gave them
+    QMap<bool, QByteArray> m_uninstallSections; // the game's entry, by Wow6432Node
     QByteArray m_oldPrefix;
     bool m_hadPrefix = false;
     QString m_oldCurrent;
