@@ -83,6 +83,7 @@ private Q_SLOTS:
     void newFolder();
     void dialogResults_data();
     void dialogResults();
+    void imagesAreThere();
     void everyControlHasAName();
 };
 
@@ -317,6 +318,17 @@ void TestFolderDialogs::dialogResults()
     });
     QCOMPARE(folderDialog.choose(nullptr, QStringLiteral("c:\\games\\aoe")), chosen);
     QCOMPARE(title, QStringLiteral("Select Age of Empires\u2122 folder.."));
+}
+
+void TestFolderDialogs::imagesAreThere()
+{
+    FolderWorld world;
+    TNewFolderPromptForm prompt;
+    TSelectDirForm dialog(nullptr, prompt);
+    QCOMPARE(dialog.windowIcon().availableSizes().value(0), QSize(32, 32));
+    TDirectoryTree* tree = dialog.directoryTree();
+    for (int image = 0; image < TDirectoryTree::ImageCount; ++image)
+        QVERIFY2(!tree->image(image).pixmap(16, 16).isNull(), qPrintable(QString::number(image)));
 }
 
 void TestFolderDialogs::everyControlHasAName()
