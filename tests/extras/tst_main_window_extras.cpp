@@ -1,0 +1,180 @@
+#include "GeneratedMedia.h"
+#include "Guarded.h"
+#include "Install_AboutForm.h"
+#include "Install_IntroForm.h"
+#include "Install_MainForm.h"
+#include "MainFormServices.h"
+#include "MediaBackend.h"
+#include "TestWorld.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+class RecordingReporter : public ErrorReporter
+{
+public:
+    void showError(const QString& message) override { messages.append(message); }
+    QStringList messages;
+};
+
+// Counts the intro windows that became visible.
+class IntroShowings : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<TIntroForm*>(watched))
+            ++count;
+        return false;
+    }
+};
+
+template <class Widget> Widget* control(const QWidget& form, const char* name)
+{
+    auto* widget = form.findChild<Widget*>(QLatin1String(name));
+    if (widget == nullptr)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+} // namespace
+
+// The real intro window and about box as the main window opens them.
+class TestMainWindowExtras : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startWithoutIntroVideo();
+    void introPlaysAtStartAndAgainOnItsButton();
+    void aboutButtonOpensABoxOfItsOwn();
+
+private:
+    QTemporaryDir m_cache;
+    std::unique_ptr<TestWorld> m_world;
+    RecordingReporter m_reporter;
+    IntroShowings m_introShowings;
+    IntroFormLauncher m_intro;
+    MainFormServices m_services;
+};
+
+void TestMainWindowExtras::initTestCase()
+{
+    QVERIFY(m_cache.isValid());
+    if (GeneratedMedia::ffmpegAvailable()) {
+        const QString error = GeneratedMedia::make(m_cache.filePath("short.avi"),
+                                                   GeneratedMedia::patternWithSound(160, 120, 0.5));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    m_services.intro = &m_intro;
+    qApp->installEventFilter(&m_introShowings);
+}
+
+void TestMainWindowExtras::init()
+{
+    m_world = std::make_unique<TestWorld>();
+    m_world->setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);
+    m_reporter.messages.clear();
+    m_introShowings.count = 0;
+    setErrorReporter(&m_reporter);
+}
+
+void TestMainWindowExtras::cleanup()
+{
+    setErrorReporter(nullptr);
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    m_world.reset();
+}
+
+void TestMainWindowExtras::startWithoutIntroVideo()
+{
+    TMainForm form(m_services);
+
+    // One error, with the media back end's text; no black window; the start goes no further.
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY(!m_reporter.messages.first().isEmpty());
+    QCOMPARE(m_introShowings.count, 0);
+    QVERIFY(form.findChildren<TIntroForm*>().isEmpty());
+    QCOMPARE(form.state().gameFolder, QString());
+    QCOMPARE(control<QLineEdit>(form, "AoEpathEdit")->text(), QString());
+    QCOMPARE(control<QComboBox>(form, "FileTypeCombo")->currentIndex(), -1);
+}
+
+void TestMainWindowExtras::introPlaysAtStartAndAgainOnItsButton()
+{
+    if (!QFile::exists(m_cache.filePath("short.avi")))
+        QSKIP("ffmpeg is not installed: this test needs it to make the intro video");
+    QVERIFY(
+        QFile::copy(m_cache.filePath("short.avi"), QDir(m_world->medium()).filePath("Intro.avi")));
+
+    // Each showing ends with its video; the start goes on once the intro has closed.
+    TMainForm form(m_services);
+    QCOMPARE(m_introShowings.count, 1);
+    QVERIFY2(m_reporter.messages.isEmpty(), qPrintable(m_reporter.messages.join('\n')));
+    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
+    QCOMPARE(control<QComboBox>(form, "FileTypeCombo")->currentIndex(), 0);
+
+    control<QToolButton>(form, "ShowIntro_SButton")->click();
+    QCOMPARE(m_introShowings.count, 2);
+    QVERIFY(m_reporter.messages.isEmpty());
+    QTRY_VERIFY(form.findChildren<TIntroForm*>().isEmpty());
+}
+
+void TestMainWindowExtras::aboutButtonOpensABoxOfItsOwn()
+{
+    TMainForm form({});
+    auto* button = control<QToolButton>(form, "About_SButton");
+
+    QList<QPointer<TAboutForm>> opened;
+    for (int click = 0; click < 2; ++click) {
+        QTimer::singleShot(0, &form, [&] {
+            auto* box = qobject_cast<TAboutForm*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            opened.append(box);
+            QCOMPARE(box->parentWidget(), &form);
+            QVERIFY(control<QLabel>(*box, "PhysMem")->text().endsWith(" KB"));
+            box->reject();
+        });
+        // A box that stays open fails the test instead of hanging it.
+        QTimer::singleShot(5000, &form, [] {
+            if (auto* box = qobject_cast<TAboutForm*>(QApplication::activeModalWidget()))
+                box->done(-1);
+        });
+        button->click();
+    }
+
+    QCOMPARE(opened.size(), 2);
+    // Each box was made for its click and freed when it closed.
+    QVERIFY(opened[0].isNull() && opened[1].isNull());
+    QVERIFY(form.findChildren<TAboutForm*>().isEmpty());
+    QVERIFY(m_reporter.messages.isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    selectMediaBackend();
+    QApplication app(argc, argv);
+    TestMainWindowExtras test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_main_window_extras.moc"
