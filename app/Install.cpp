@@ -3,6 +3,7 @@
 #include "Install_AboutForm.h"
 #include "Install_IntroForm.h"
 #include "Install_MainForm.h"
+#include "Install_PromptForm.h"
 #include "MediaBackend.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ int main(int argc, char* argv[])
     // The windows live as long as the program, made in this order; the main window comes first
     // and ends the program when it closes.
     TMainForm mainForm(services);
+    TPromptForm promptForm;
+    mainForm.setDuplicatePrompt(&promptForm);
     // Never shown: the about button opens a box of its own.
     TAboutForm aboutForm;
 

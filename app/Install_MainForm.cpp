@@ -1,16 +1,23 @@
 #include "Install_MainForm.h"
 #include "ui_Install_MainForm.h"
 
+#include "DuplicatePrompt.h"
 #include "GameFolder.h"
 #include "Guarded.h"
 #include "Install_AboutForm.h"
 #include "IntroLauncher.h"
+#include "ScenarioCatalogue.h"
+#include "ScenarioListModel.h"
+#include "ScenarioTypes.h"
+#include "WinPath.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QScopeGuard>
 #include <QScreen>
-#include <QStandardItemModel>
 #include <QTextOption>
 
 namespace {
@@ -24,7 +31,8 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TMainForm>()), m_services(services)
+      ui(std::make_unique<Ui::TMainForm>()), m_services(services),
+      m_list(new ScenarioListModel(this)), m_run(m_state, *m_list, *this)
 {
     ui->setupUi(this);
     setFixedSize(size());
@@ -44,9 +52,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
         listPalette.setColor(QPalette::Inactive, role, listPalette.color(QPalette::Active, role));
     ui->FileListView->setPalette(listPalette);
 
-    auto* placeholder = new QStandardItemModel(0, 2, this);
-    placeholder->setHorizontalHeaderLabels({tr("Scenario name"), tr("File size")});
-    setFileListModel(placeholder);
+    setFileListModel(m_list);
 
     connectHandlers();
     centreOnScreen();
@@ -92,19 +98,19 @@ void TMainForm::centreOnScreen()
     move(frame.topLeft());
 }
 
-void TMainForm::setFileListModel(QAbstractItemModel* model)
+void TMainForm::setFileListModel(ScenarioListModel* model)
 {
     ui->FileListView->setModel(model);
+    ui->FileListView->setSelectionModel(model->selectionModel());
     ui->FileListView->header()->setSectionsMovable(false);
+    ui->FileListView->header()->setSectionsClickable(true);
+    ui->FileListView->header()->setStretchLastSection(false);
     ui->FileListView->header()->resizeSection(0, nameColumnWidth);
     ui->FileListView->header()->resizeSection(1, sizeColumnWidth);
     ui->FileListView->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ui->FileListView->model()->setHeaderData(
-        1, Qt::Horizontal, int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
-    connect(ui->FileListView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                runGuarded([this, current] { FileListViewChange(current.row()); });
-            });
+    // Ticks, the selection and the current entry all report through the model, in order.
+    connect(model, &ScenarioListModel::entryChanged, this,
+            guarded(this, &TMainForm::FileListViewChange));
 }
 
 void TMainForm::setFittedText(QLabel* label, const QString& text)
@@ -156,30 +162,113 @@ void TMainForm::FormActivate()
 
 void TMainForm::ChangeScenarioType()
 {
+    ScenarioTypes::selectTypeFolders(m_state, ui->FileTypeCombo->currentIndex());
+    ui->ScenDescMemo->clear();
+    ScenarioCatalogue::fillFileList(*m_list, m_state.sourceFolder);
+    if (m_list->rowCount() == 0)
+        return;
+    m_list->selectFirst();
+    ui->FileListView->setFocus();
 }
 
-void TMainForm::FileListViewChange(int)
+void TMainForm::FileListViewChange(int row)
 {
+    ScenarioCatalogue::countTicked(m_state, *m_list);
+    setFittedText(ui->ScenNumLabel,
+                  ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
+    ui->StartButton->setEnabled(m_state.tickedCount > 0);
+    ShowDescription(WinPath::join(m_state.sourceFolder, m_list->entry(row).name));
 }
 
-void TMainForm::FileListViewColumnClick(int)
+void TMainForm::ShowDescription(const QString& path)
 {
+    const std::optional<QString> description = ScenarioCatalogue::readDescription(
+        ScenarioCatalogue::descriptionPath(path, ui->FileTypeCombo->currentIndex()));
+    if (description)
+        ui->ScenDescMemo->setPlainText(*description);
+}
+
+void TMainForm::FileListViewColumnClick(int column)
+{
+    m_list->clickColumn(column);
 }
 
 void TMainForm::FileListViewDblClick()
 {
+    if (const std::optional<int> row = m_list->firstSelectedRow())
+        m_list->setTicked(*row, !m_list->entry(*row).ticked);
 }
 
 void TMainForm::CheckAll_ButtonClick()
 {
+    SetAllTicks(true);
 }
 
 void TMainForm::UncheckAll_ButtonClick()
 {
+    SetAllTicks(false);
+}
+
+void TMainForm::SetAllTicks(bool tick)
+{
+    m_list->setAllTicks(tick);
+    ui->FileListView->setFocus();
+    m_list->selectFirst();
 }
 
 void TMainForm::StartButtonClick()
 {
+    ui->StartButton->setEnabled(false);
+    const auto restore = qScopeGuard([this] {
+        ui->StartButton->setEnabled(m_state.tickedCount > 0);
+        if (std::exchange(m_closeAfterRun, false))
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+    m_run.start();
+}
+
+// A close request that arrives while files are being copied waits for the end of the run.
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (m_run.isRunning()) {
+        m_closeAfterRun = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+// The run paints through paintNow, so the status text waits for it instead of painting twice.
+void TMainForm::showStatus(const QString& text)
+{
+    ui->StatusBar->setText(text);
+}
+
+void TMainForm::setFileProgress(int percent)
+{
+    ui->CopyProgressBar->setValue(percent);
+}
+
+void TMainForm::setOverallProgress(int percent)
+{
+    ui->CopyProgressGauge->setProgress(percent);
+}
+
+void TMainForm::showFreeSpace()
+{
+    ShowFreeSpace();
+}
+
+int TMainForm::askDuplicate(const QString& destinationPath)
+{
+    if (m_services.duplicatePrompt == nullptr)
+        return SkipFile;
+    return m_services.duplicatePrompt->ask(destinationPath);
+}
+
+void TMainForm::paintNow()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TMainForm::SelectDir_SButtonClick()

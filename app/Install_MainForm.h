@@ -1,13 +1,14 @@
 #pragma once
 
+#include "InstallRun.h"
 #include "MainFormServices.h"
 #include "ProgramState.h"
 
 #include <QWidget>
 #include <memory>
 
-class QAbstractItemModel;
 class QLabel;
+class ScenarioListModel;
 
 namespace Ui {
 class TMainForm;
@@ -17,7 +18,7 @@ class TMainForm;
 // files with their description, the selection and free-space figures, the start button and the
 // progress of an installation. It owns the program's state; the work is done by the catalogue,
 // the folder choice and the extras, which its handlers call.
-class TMainForm : public QWidget
+class TMainForm : public QWidget, private InstallRunUi
 {
     Q_OBJECT
 
@@ -32,14 +33,17 @@ public:
     void ShowFreeSpace();
 
     const ProgramState& state() const { return m_state; }
+    // The prompt asked about each file that exists already; made after the main window.
+    void setDuplicatePrompt(DuplicatePrompt* prompt) { m_services.duplicatePrompt = prompt; }
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectHandlers();
     void centreOnScreen();
-    void setFileListModel(QAbstractItemModel* model);
+    void setFileListModel(ScenarioListModel* model);
     // The labels are as wide as their text, so a longer figure is never cut off.
     static void setFittedText(QLabel* label, const QString& text);
 
@@ -56,7 +60,21 @@ private:
     void About_SButtonClick();
     void Exit_SButtonClick();
 
+    void ShowDescription(const QString& path);
+    void SetAllTicks(bool tick);
+
+    // What an installation run shows in this window.
+    void showStatus(const QString& text) override;
+    void setFileProgress(int percent) override;
+    void setOverallProgress(int percent) override;
+    void showFreeSpace() override;
+    int askDuplicate(const QString& destinationPath) override;
+    void paintNow() override;
+
     std::unique_ptr<Ui::TMainForm> ui;
     MainFormServices m_services;
     ProgramState m_state;
+    ScenarioListModel* m_list;
+    InstallRun m_run;
+    bool m_closeAfterRun = false;
 };

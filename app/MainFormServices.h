@@ -1,5 +1,6 @@
 #pragma once
 
+class DuplicatePrompt;
 class IntroLauncher;
 
 // The windows the main window opens modally, reached through interfaces so that tests answer
@@ -7,4 +8,5 @@ class IntroLauncher;
 struct MainFormServices
 {
     IntroLauncher* intro = nullptr;
+    DuplicatePrompt* duplicatePrompt = nullptr; // without one, existing files are skipped
 };
