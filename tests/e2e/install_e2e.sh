@@ -34,7 +34,7 @@ until [ "$(find "$E2E_MEDIUM/HISTSCR" -type f | wc -l)" -eq "$(find "$game" -typ
     sleep 0.2
 done
 sleep 0.5
-e2e_shot done
+e2e_shot finished
 e2e_dismiss_error_boxes && e2e_fail "an error box came up during the installation"
 
 for source in "$E2E_MEDIUM"/HISTSCR/*; do
