@@ -103,6 +103,8 @@ std::optional<QString> toHost(const QString& windowsPath, int* error)
 {
     if (error != nullptr)
         *error = 0;
+    if (windowsPath.isEmpty())
+        return fail(error); // as Win32 has it: an empty path names nothing, not the current folder
     QString base;
     QStringView rest(windowsPath);
     bool canClimbAboveBase = false;

@@ -329,6 +329,7 @@ void TestFileSystem::existence_data()
     QTest::newRow("dangling link") << "C:\\Games\\gone" << false << false;
     QTest::newRow("under a file") << "C:\\Games\\a.scn\\x" << false << false;
     QTest::newRow("no such drive") << "Q:\\" << false << false;
+    QTest::newRow("empty path") << "" << false << false;
 }
 
 void TestFileSystem::existence()

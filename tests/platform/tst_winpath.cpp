@@ -99,6 +99,8 @@ void TestWinPath::toHost_data()
                                  << "" << 3;
     QTest::newRow("NUL in a component")
         << QStringLiteral("C:\\Games") + QChar(0) + QStringLiteral("\\AoE") << "" << 3;
+    QTest::newRow("empty path") << ""
+                                << "" << 3;
     QTest::newRow("network path") << "\\\\server\\share"
                                   << "" << 3;
 }
