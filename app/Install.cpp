@@ -1,8 +1,10 @@
 #include "ErrorBox.h"
+#include "FolderDialog.h"
 #include "FontSubstitutes.h"
 #include "Install_AboutForm.h"
 #include "Install_IntroForm.h"
 #include "Install_MainForm.h"
+#include "Install_NewFolderPromptForm.h"
 #include "Install_PromptForm.h"
 #include "MediaBackend.h"
 
@@ -39,6 +41,9 @@ int main(int argc, char* argv[])
     mainForm.setDuplicatePrompt(&promptForm);
     // Never shown: the about button opens a box of its own.
     TAboutForm aboutForm;
+    TNewFolderPromptForm newFolderPrompt;
+    SelectDirFolderDialog folderDialog(newFolderPrompt);
+    mainForm.setFolderDialog(&folderDialog);
 
     mainForm.show();
     // Without a window manager nothing activates a new window, and the main window's

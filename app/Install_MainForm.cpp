@@ -32,7 +32,8 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TMainForm>()), m_services(services),
-      m_list(new ScenarioListModel(this)), m_run(m_state, *m_list, *this)
+      m_gameFolderChooser(*this, services.folderDialog), m_list(new ScenarioListModel(this)),
+      m_run(m_state, *m_list, *this)
 {
     ui->setupUi(this);
     setFixedSize(size());
@@ -142,6 +143,8 @@ void TMainForm::ShowFreeSpace()
 // afresh from the registry (dropping one chosen by hand), then the first scenario type.
 void TMainForm::FormCreate()
 {
+    // The intro hides the main window; the activation that follows it may offer the folder.
+    m_gameFolderChooser.introPlayed();
     if (m_services.intro != nullptr)
         m_services.intro->showIntro(this);
 
@@ -158,6 +161,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormActivate()
 {
+    m_gameFolderChooser.FormActivate();
 }
 
 void TMainForm::ChangeScenarioType()
@@ -273,6 +277,28 @@ void TMainForm::paintNow()
 
 void TMainForm::SelectDir_SButtonClick()
 {
+    m_gameFolderChooser.ChooseGameFolder();
+}
+
+void TMainForm::setFolderDialog(FolderDialog* dialog)
+{
+    m_services.folderDialog = dialog;
+    m_gameFolderChooser.setDialog(dialog);
+}
+
+void TMainForm::checkGameFolder()
+{
+    m_gameFolderChooser.checkBeforeRun();
+}
+
+void TMainForm::showGameFolder()
+{
+    ui->AoEpathEdit->setText(m_state.gameFolder);
+}
+
+void TMainForm::selectTypeFolders()
+{
+    ScenarioTypes::selectTypeFolders(m_state, ui->FileTypeCombo->currentIndex());
 }
 
 void TMainForm::About_SButtonClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameFolderChoice.h"
 #include "InstallRun.h"
 #include "MainFormServices.h"
 #include "ProgramState.h"
@@ -18,7 +19,7 @@ class TMainForm;
 // files with their description, the selection and free-space figures, the start button and the
 // progress of an installation. It owns the program's state; the work is done by the catalogue,
 // the folder choice and the extras, which its handlers call.
-class TMainForm : public QWidget, private InstallRunUi
+class TMainForm : public QWidget, private InstallRunUi, private GameFolderHost
 {
     Q_OBJECT
 
@@ -35,6 +36,8 @@ public:
     const ProgramState& state() const { return m_state; }
     // The prompt asked about each file that exists already; made after the main window.
     void setDuplicatePrompt(DuplicatePrompt* prompt) { m_services.duplicatePrompt = prompt; }
+    // The folder dialog the game-folder choice opens; made after the main window.
+    void setFolderDialog(FolderDialog* dialog);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -69,11 +72,20 @@ private:
     void setOverallProgress(int percent) override;
     void showFreeSpace() override;
     int askDuplicate(const QString& destinationPath) override;
+    void checkGameFolder() override;
+
+    // What the game-folder choice reads and refreshes in this window.
+    QString gameFolder() const override { return m_state.gameFolder; }
+    void setGameFolder(const QString& folder) override { m_state.gameFolder = folder; }
+    void showGameFolder() override;
+    void selectTypeFolders() override;
+    QWidget* dialogOwner() override { return this; }
     void paintNow() override;
 
     std::unique_ptr<Ui::TMainForm> ui;
     MainFormServices m_services;
     ProgramState m_state;
+    GameFolderChooser m_gameFolderChooser;
     ScenarioListModel* m_list;
     InstallRun m_run;
     bool m_closeAfterRun = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 class DuplicatePrompt;
+class FolderDialog;
 class IntroLauncher;
 
 // The windows the main window opens modally, reached through interfaces so that tests answer
@@ -9,4 +10,5 @@ struct MainFormServices
 {
     IntroLauncher* intro = nullptr;
     DuplicatePrompt* duplicatePrompt = nullptr; // without one, existing files are skipped
+    FolderDialog* folderDialog = nullptr;       // without one, no folder choice is offered
 };

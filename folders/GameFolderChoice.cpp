@@ -23,17 +23,19 @@ void FolderDialogAutoOpen::rearm()
     m_nextIsEcho = false;
 }
 
-GameFolderChooser::GameFolderChooser(GameFolderHost& host, FolderDialog& dialog)
+GameFolderChooser::GameFolderChooser(GameFolderHost& host, FolderDialog* dialog)
     : m_host(host), m_dialog(dialog)
 {
 }
 
 void GameFolderChooser::ChooseGameFolder()
 {
+    if (!m_dialog)
+        return;
     std::optional<QString> chosen;
     {
         const auto closed = qScopeGuard([this] { m_autoOpen.dialogClosed(); });
-        chosen = m_dialog.choose(m_host.dialogOwner(), m_host.gameFolder());
+        chosen = m_dialog->choose(m_host.dialogOwner(), m_host.gameFolder());
     }
     if (chosen)
         runQuietly([this, &chosen] { adopt(*chosen); });

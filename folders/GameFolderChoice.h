@@ -41,7 +41,9 @@ private:
 class GameFolderChooser
 {
 public:
-    GameFolderChooser(GameFolderHost& host, FolderDialog& dialog);
+    // Without a dialog nothing is offered until one is set.
+    explicit GameFolderChooser(GameFolderHost& host, FolderDialog* dialog = nullptr);
+    void setDialog(FolderDialog* dialog) { m_dialog = dialog; }
 
     // Opens the dialog at the game folder and adopts the folder the user confirms.
     void ChooseGameFolder();
@@ -56,6 +58,6 @@ private:
     void adopt(const QString& chosen);
 
     GameFolderHost& m_host;
-    FolderDialog& m_dialog;
+    FolderDialog* m_dialog;
     FolderDialogAutoOpen m_autoOpen;
 };

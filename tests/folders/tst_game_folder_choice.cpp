@@ -88,7 +88,7 @@ void TestGameFolder::adoptsTheChoice()
     host.folder = before;
     ScriptedDialog dialog;
     dialog.answers.push_back(answer);
-    GameFolderChooser chooser(host, dialog);
+    GameFolderChooser chooser(host, &dialog);
     chooser.ChooseGameFolder();
     QCOMPARE(dialog.starts, QStringList{before});
     QCOMPARE(host.folder, after);
@@ -141,7 +141,7 @@ void TestGameFolder::cancelDoesNotTrapTheUser()
 {
     Host host;
     ScriptedDialog dialog;
-    GameFolderChooser chooser(host, dialog);
+    GameFolderChooser chooser(host, &dialog);
     chooser.FormActivate(); // start-up: opens, the user cancels
     chooser.FormActivate(); // the main window comes back from the dialog: the user is free
     QCOMPARE(dialog.starts.size(), 1);
@@ -162,7 +162,7 @@ void TestGameFolder::selectButtonAlwaysOpens()
     Host host;
     host.folder = QStringLiteral("C:\\Games");
     ScriptedDialog dialog;
-    GameFolderChooser chooser(host, dialog);
+    GameFolderChooser chooser(host, &dialog);
     chooser.ChooseGameFolder();
     chooser.ChooseGameFolder();
     QCOMPARE(dialog.starts, (QStringList{"C:\\Games", "C:\\Games"}));
@@ -194,7 +194,7 @@ void TestGameFolder::checkBeforeRun()
     Host host;
     host.folder = gameFolder;
     ScriptedDialog dialog;
-    GameFolderChooser chooser(host, dialog);
+    GameFolderChooser chooser(host, &dialog);
     chooser.checkBeforeRun();
     QCOMPARE(dialog.starts.size(), offered ? 1 : 0);
     // Cancelled: the run goes on with the folder it had.
