@@ -5,6 +5,7 @@
 #include "Guarded.h"
 
 #include <QScopeGuard>
+#include <QWidget>
 
 bool FolderDialogAutoOpen::shouldOpen(bool gameFolderKnown)
 {
@@ -32,10 +33,16 @@ void GameFolderChooser::ChooseGameFolder()
 {
     if (!m_dialog)
         return;
+    QWidget* owner = m_host.dialogOwner();
     std::optional<QString> chosen;
     {
-        const auto closed = qScopeGuard([this] { m_autoOpen.dialogClosed(); });
-        chosen = m_dialog->choose(m_host.dialogOwner(), m_host.gameFolder());
+        // The activation that the closing hands back to the owner is no return of the user's;
+        // when the owner is active already, no such activation comes.
+        const auto closed = qScopeGuard([this, owner] {
+            if (!owner || !owner->isActiveWindow())
+                m_autoOpen.dialogClosed();
+        });
+        chosen = m_dialog->choose(owner, m_host.gameFolder());
     }
     if (chosen)
         runQuietly([this, &chosen] { adopt(*chosen); });

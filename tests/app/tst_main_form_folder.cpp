@@ -1,0 +1,187 @@
+#include "FolderDialog.h"
+#include "Guarded.h"
+#include "Install_MainForm.h"
+#include "TestWorld.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+
+namespace {
+
+// The user at the folder dialog: each opening takes the next answer (none: Cancel).
+class ScriptedDialog : public FolderDialog
+{
+public:
+    std::optional<QString> choose(QWidget*, const QString& start) override
+    {
+        starts << start;
+        if (answers.empty())
+            return std::nullopt;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<QString>> answers;
+    QStringList starts;
+};
+
+class QuietReporter : public ErrorReporter
+{
+public:
+    void showError(const QString& message) override { messages << message; }
+    QStringList messages;
+};
+
+template <class Widget> Widget* control(const QWidget& form, const char* name)
+{
+    auto* widget = form.findChild<Widget*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+// A prefix with the game in C:\Games\AoE and a second drive D.
+void makeWorld(TestWorld& world, bool gameEntry)
+{
+    world.makeFolder(QStringLiteral("prefix/drive_c/Games/AoE"));
+    world.addDrive(u'd', world.makeFolder(QStringLiteral("d-drive")));
+    world.makeFolder(QStringLiteral("d-drive/maps"));
+    if (gameEntry)
+        world.setUninstallString(QStringLiteral("C:\\Games\\AoE\\Uninstal.exe"), true);
+}
+
+} // namespace
+
+class MainFormFolderTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { setErrorReporter(&m_reporter); }
+    void cleanup() { setErrorReporter(nullptr); }
+    void selectButtonAdoptsTheChoice_data();
+    void selectButtonAdoptsTheChoice();
+    void activationOffersTheDialogOnce();
+    void startChecksTheGameFolder_data();
+    void startChecksTheGameFolder();
+
+private:
+    QuietReporter m_reporter;
+};
+
+void MainFormFolderTest::selectButtonAdoptsTheChoice_data()
+{
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<QString>("gameFolder");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("freeSpaceDrive");
+    QTest::addColumn<QString>("destination");
+    using Answer = std::optional<QString>;
+    QTest::newRow("lower-case drive letter") << Answer("d:\\maps") << "D:\\maps"
+                                             << "D:\\maps"
+                                             << "drive D"
+                                             << "D:\\maps\\SCENARIO";
+    QTest::newRow("cancelled") << Answer() << "C:\\Games\\AoE"
+                               << "C:\\Games\\AoE"
+                               << "drive C"
+                               << "C:\\Games\\AoE\\SCENARIO";
+    QTest::newRow("confirmed empty") << Answer("") << ""
+                                     << "C:\\Games\\AoE"
+                                     << "drive C"
+                                     << "C:\\Games\\AoE\\SCENARIO";
+}
+
+void MainFormFolderTest::selectButtonAdoptsTheChoice()
+{
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(QString, gameFolder);
+    QFETCH(QString, shown);
+    QFETCH(QString, freeSpaceDrive);
+    QFETCH(QString, destination);
+    TestWorld world;
+    makeWorld(world, true);
+    TMainForm form{MainFormServices()};
+    ScriptedDialog dialog;
+    dialog.answers.push_back(answer);
+    form.setFolderDialog(&dialog);
+
+    QTest::mouseClick(control<QToolButton>(form, "SelectDir_SButton"), Qt::LeftButton);
+
+    QCOMPARE(dialog.starts, QStringList{"C:\\Games\\AoE"});
+    QCOMPARE(form.state().gameFolder, gameFolder);
+    QCOMPARE(control<QLineEdit>(form, "AoEpathEdit")->text(), shown);
+    QVERIFY2(control<QLabel>(form, "FreeSpaceLabel")->text().contains(freeSpaceDrive),
+             qPrintable(control<QLabel>(form, "FreeSpaceLabel")->text()));
+    QCOMPARE(form.state().destinationFolder, destination);
+}
+
+void MainFormFolderTest::activationOffersTheDialogOnce()
+{
+    TestWorld world;
+    makeWorld(world, false);
+    ScriptedDialog dialog;
+    MainFormServices services;
+    services.folderDialog = &dialog;
+    TMainForm form(services);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(dialog.starts, QStringList{QString()});
+
+    // The user cancelled; the main window stays usable until the user comes back to it.
+    QTest::qWait(50);
+    QCOMPARE(dialog.starts.size(), 1);
+
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    dialog.answers.push_back(QStringLiteral("d:\\maps"));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(dialog.starts.size(), 2);
+    QCOMPARE(form.state().gameFolder, QStringLiteral("D:\\maps"));
+
+    // With a folder known, coming back opens nothing.
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(dialog.starts.size(), 2);
+}
+
+void MainFormFolderTest::startChecksTheGameFolder_data()
+{
+    QTest::addColumn<bool>("removeFolder");
+    QTest::addColumn<int>("offered");
+    QTest::newRow("folder present") << false << 0;
+    QTest::newRow("folder removed") << true << 1;
+}
+
+void MainFormFolderTest::startChecksTheGameFolder()
+{
+    QFETCH(bool, removeFolder);
+    QFETCH(int, offered);
+    TestWorld world;
+    makeWorld(world, true);
+    TMainForm form{MainFormServices()};
+    ScriptedDialog dialog;
+    form.setFolderDialog(&dialog);
+    if (removeFolder)
+        QVERIFY(QDir(world.driveC() + QStringLiteral("/Games/AoE")).removeRecursively());
+    auto* start = control<QPushButton>(form, "StartButton");
+    start->setEnabled(true);
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(dialog.starts.size(), offered);
+    // Cancelled: the run went on with the folder it had.
+    QCOMPARE(form.state().gameFolder, QStringLiteral("C:\\Games\\AoE"));
+}
+
+QTEST_MAIN(MainFormFolderTest)
+#include "tst_main_form_folder.moc"
