@@ -1,3 +1,4 @@
+#include "FolderDialog.h"
 #include "GeneratedMedia.h"
 #include "Guarded.h"
 #include "Install_AboutForm.h"
@@ -5,6 +6,7 @@
 #include "Install_MainForm.h"
 #include "MainFormServices.h"
 #include "MediaBackend.h"
+#include "ScenarioFile.h"
 #include "TestWorld.h"
 
 #include <QApplication>
@@ -14,10 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 namespace {
 
@@ -43,6 +47,17 @@ protected:
     }
 };
 
+// The user at the folder dialog, who always picks the same folder.
+class PickingDialog : public FolderDialog
+{
+public:
+    explicit PickingDialog(const QString& folder) : m_folder(folder) {}
+    std::optional<QString> choose(QWidget*, const QString&) override { return m_folder; }
+
+private:
+    QString m_folder;
+};
+
 template <class Widget> Widget* control(const QWidget& form, const char* name)
 {
     auto* widget = form.findChild<Widget*>(QLatin1String(name));
@@ -65,6 +80,7 @@ private Q_SLOTS:
 
     void startWithoutIntroVideo();
     void introPlaysAtStartAndAgainOnItsButton();
+    void introButtonUndoesTheUsersChoices();
     void aboutButtonOpensABoxOfItsOwn();
 
 private:
@@ -136,6 +152,46 @@ void TestMainWindowExtras::introPlaysAtStartAndAgainOnItsButton()
     QCOMPARE(m_introShowings.count, 2);
     QVERIFY(m_reporter.messages.isEmpty());
     QTRY_VERIFY(form.findChildren<TIntroForm*>().isEmpty());
+}
+
+void TestMainWindowExtras::introButtonUndoesTheUsersChoices()
+{
+    if (!QFile::exists(m_cache.filePath("short.avi")))
+        QSKIP("ffmpeg is not installed: this test needs it to make the intro video");
+    QVERIFY(
+        QFile::copy(m_cache.filePath("short.avi"), QDir(m_world->medium()).filePath("Intro.avi")));
+    m_world->makeFolder("prefix/drive_c/Games/AoE");
+    m_world->addDrive(u'd', m_world->makeFolder("d-drive"));
+    m_world->makeFolder("d-drive/maps");
+    for (const char* file : {"medium/HISTSCR/Troy.scn", "medium/HISTSCR/Ur.scn",
+                             "medium/CRAZYSCR/Moon.scn", "medium/CRAZYSCR/Mud.scn"})
+        m_world->writeFile(file, makeScenarioFile("A scenario", 4096));
+    PickingDialog dialog(R"(D:\maps)");
+    MainFormServices services = m_services;
+    services.folderDialog = &dialog;
+    TMainForm form(services);
+    auto* type = control<QComboBox>(form, "FileTypeCombo");
+    const QAbstractItemModel* list = control<QTreeView>(form, "FileListView")->model();
+
+    // The user picks a folder by hand, the crazy scenarios, and ticks them all.
+    control<QToolButton>(form, "SelectDir_SButton")->click();
+    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(D:\maps)"));
+    type->setCurrentIndex(1);
+    Q_EMIT type->activated(1);
+    control<QPushButton>(form, "CheckAll_Button")->click();
+    QCOMPARE(form.state().tickedCount, 2);
+
+    control<QToolButton>(form, "ShowIntro_SButton")->click();
+
+    QCOMPARE(m_introShowings.count, 2);
+    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
+    QCOMPARE(control<QLineEdit>(form, "AoEpathEdit")->text(), QStringLiteral(R"(C:\Games\AoE)"));
+    QCOMPARE(type->currentIndex(), 0);
+    QCOMPARE(form.state().tickedCount, 0);
+    QCOMPARE(list->rowCount(), 2);
+    for (int row = 0; row < list->rowCount(); ++row)
+        QCOMPARE(list->index(row, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    QVERIFY2(m_reporter.messages.isEmpty(), qPrintable(m_reporter.messages.join('\n')));
 }
 
 void TestMainWindowExtras::aboutButtonOpensABoxOfItsOwn()
