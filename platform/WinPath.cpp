@@ -1,20 +1,17 @@
 #include "WinPath.h"
 
 #include "Drives.h"
-#include "FileSystem.h"
+#include "FolderListings.h"
 #include "HostName.h"
-#include "NameCase.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -35,28 +32,6 @@ bool entryExists(const QString& hostPath)
 {
     struct stat info;
     return ::lstat(HostName::encode(hostPath).constData(), &info) == 0;
-}
-
-// The entry of folder whose name equals name without regard to case; when several do, the first
-// in listing order, so that the choice never depends on the order the disk keeps. With
-// wantFolder only folders (links to folders too) count.
-std::optional<QString> findIgnoringCase(const QString& folder, const QString& name, bool wantFolder)
-{
-    const std::unique_ptr<DIR, int (*)(DIR*)> listing(
-        ::opendir(HostName::encode(folder).constData()), &::closedir);
-    if (!listing)
-        return std::nullopt;
-    std::optional<QString> best;
-    while (const dirent* entry = ::readdir(listing.get())) {
-        const QString candidate = HostName::decode(entry->d_name);
-        if (!NameCase::equal(candidate, name))
-            continue;
-        if (wantFolder && !isFolder(hostChild(folder, candidate)))
-            continue;
-        if (!best || FileSystem::listsBefore(candidate, *best))
-            best = candidate;
-    }
-    return best;
 }
 
 // The drive whose folder holds the current directory (the deepest one when drives nest).
@@ -153,7 +128,7 @@ std::optional<QString> toHost(const QString& windowsPath, int* error)
             host = exact;
             continue;
         }
-        const std::optional<QString> onDisk = findIgnoringCase(host, name, !last);
+        const std::optional<QString> onDisk = FolderListings::findIgnoringCase(host, name, !last);
         if (onDisk)
             host = hostChild(host, *onDisk);
         else if (last)
