@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -33,22 +35,29 @@ QChar upper(QChar letter)
     return letter.toUpper();
 }
 
-bool linkExists(const QString& path)
+// The folder behind dosdevices/x:, read with one readlink: the run asks for it several times
+// per file, so it must cost little more than a system call. Wine writes the letter in lower
+// case, a hand-made link may not. nullopt when there is no such entry.
+std::optional<QString> driveEntryTarget(QChar letter)
 {
-    struct stat info;
-    return ::lstat(HostName::encode(path).constData(), &info) == 0;
-}
-
-// The link dosdevices/x: itself, without following it; Wine writes the letter in lower case,
-// a hand-made link may not. Empty when there is none.
-QString linkPath(QChar letter)
-{
+    QString devices = dosdevices();
+    if (!devices.startsWith(QLatin1Char('/')))
+        devices = HostName::currentFolder() + QLatin1Char('/') + devices;
     for (QChar spelling : {letter.toLower(), letter.toUpper()}) {
-        const QString path = dosdevices() + QLatin1Char('/') + spelling + QLatin1Char(':');
-        if (linkExists(path))
-            return path;
+        const QString link = devices + QLatin1Char('/') + spelling + QLatin1Char(':');
+        std::array<char, 4096> buffer;
+        const ssize_t length =
+            ::readlink(HostName::encode(link).constData(), buffer.data(), buffer.size());
+        if (length > 0 && size_t(length) < buffer.size()) {
+            QString target = HostName::decode(QByteArrayView(buffer.data(), length));
+            if (!target.startsWith(QLatin1Char('/')))
+                target = devices + QLatin1Char('/') + target;
+            return QDir::cleanPath(target);
+        }
+        if (length < 0 && errno == EINVAL)
+            return QDir::cleanPath(link); // a real folder named "x:" serves as well
     }
-    return QString();
+    return std::nullopt;
 }
 
 // "\040" and the like, as the kernel escapes blanks and backslashes in mountinfo.
@@ -199,26 +208,7 @@ std::optional<QString> folder(QChar letter)
             return QStringLiteral("/");
         return std::nullopt;
     }
-    const QString link = linkPath(letter);
-    if (link.isEmpty())
-        return std::nullopt;
-    const QFileInfo info(link);
-    if (!info.isSymLink())
-        return QDir::cleanPath(link); // a real folder named "x:" serves as well
-    QString target = info.symLinkTarget();
-    if (target.isEmpty()) {
-        // symLinkTarget() gives nothing for a link that points nowhere; read it ourselves.
-        QByteArray buffer(4096, '\0');
-        const ssize_t length =
-            ::readlink(HostName::encode(link).constData(), buffer.data(), size_t(buffer.size()));
-        if (length <= 0)
-            return std::nullopt;
-        buffer.truncate(length);
-        target = HostName::decode(buffer);
-        if (!target.startsWith(QLatin1Char('/')))
-            target = dosdevices() + QLatin1Char('/') + target;
-    }
-    return QDir::cleanPath(target);
+    return driveEntryTarget(letter);
 }
 
 bool hasMedium(QChar letter)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace WinePrefix {
@@ -19,7 +20,9 @@ bool isBareMachine()
 {
     // Read on every call: the prefix may be created while the program runs, and tests switch it.
     const QByteArray folder = QFile::encodeName(path());
-    return ::access(folder.constData(), R_OK | X_OK) != 0 || !QFileInfo(path()).isDir();
+    struct stat info;
+    return ::access(folder.constData(), R_OK | X_OK) != 0 ||
+           ::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode);
 }
 
 } // namespace WinePrefix
