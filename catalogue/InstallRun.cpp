@@ -26,14 +26,13 @@ int percent(qint64 part, qint64 whole)
 }
 
 // A dot name (hidden, and not a scenario name to any listing) that no file in folder has yet.
-QString freePendingName(const QString& folder)
+QString freePendingName(const WinFolder& folder)
 {
     const QString stem = QStringLiteral(".install-%1-").arg(QCoreApplication::applicationPid());
     for (int attempt = 0;; ++attempt) {
-        const QString path =
-            WinPath::join(folder, stem + QString::number(attempt) + QStringLiteral(".tmp"));
-        if (FileSystem::attributes(path) == noEntry)
-            return path;
+        const QString name = stem + QString::number(attempt) + QStringLiteral(".tmp");
+        if (folder.attributes(name) == noEntry)
+            return name;
     }
 }
 
@@ -42,7 +41,10 @@ QString freePendingName(const QString& folder)
 class PendingFile
 {
 public:
-    explicit PendingFile(const QString& path) : m_path(path), m_file(WinFile::create(path)) {}
+    PendingFile(const WinFolder& folder, const QString& name)
+        : m_folder(folder), m_name(name), m_file(folder.create(name))
+    {
+    }
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
@@ -55,22 +57,23 @@ public:
         } catch (const std::exception&) {
         }
         try {
-            FileSystem::removeFile(m_path);
+            m_folder.removeFile(m_name);
         } catch (const std::exception&) {
         }
     }
 
     qint64 write(const char* data, qint64 count) { return m_file.write(data, count); }
 
-    void putInPlace(const QString& destinationPath)
+    void putInPlace(const QString& destinationName)
     {
         m_file.close();
-        FileSystem::renameFile(m_path, destinationPath);
+        m_folder.renameFile(m_name, destinationName);
         m_placed = true;
     }
 
 private:
-    QString m_path;
+    const WinFolder& m_folder;
+    QString m_name;
     WinFile m_file;
     bool m_placed = false;
 };
@@ -109,25 +112,27 @@ void InstallRun::start()
     }
 
     m_sincePaint.start();
-    const QString sourceFolder = m_state.sourceFolder;
+    // Both folders are found once; each file is then looked up in them by its name alone.
     const QString destinationFolder = m_state.destinationFolder;
+    const WinFolder source(m_state.sourceFolder);
+    const WinFolder destination(destinationFolder);
     // Each finished file leaves the name free again, so one name serves the whole run.
-    m_pendingPath = freePendingName(destinationFolder);
+    m_pendingName = freePendingName(destination);
     for (int row = 0; row < m_list.rowCount() && m_state.continueRun; ++row) {
         if (m_list.entry(row).ticked)
-            installFile(WinPath::join(sourceFolder, m_list.entry(row).name), destinationFolder);
+            installFile(m_list.entry(row).name, source, destination, destinationFolder);
     }
     showStatus(QStringLiteral("Ready."));
 }
 
-void InstallRun::installFile(const QString& sourcePath, const QString& destinationFolder)
+void InstallRun::installFile(const QString& entryName, const WinFolder& source,
+                             const WinFolder& destination, const QString& destinationFolder)
 {
-    const QString name = WinPath::fileName(sourcePath);
-    const QString destinationPath = WinPath::join(destinationFolder, name);
-    const quint32 existing = FileSystem::attributes(destinationPath);
-    if (!mayWrite(destinationPath, existing))
+    const QString name = WinPath::fileName(entryName);
+    const quint32 existing = destination.attributes(name);
+    if (!mayWrite(WinPath::join(destinationFolder, name), existing))
         return;
-    copyFile(sourcePath, destinationPath, existing);
+    copyFile(entryName, name, source, destination, existing);
     m_ui.showFreeSpace();
     paint(); // the state at the end of the file, in one paint with the free space
 }
@@ -156,19 +161,19 @@ bool InstallRun::mayWrite(const QString& destinationPath, quint32 existing)
     }
 }
 
-void InstallRun::copyFile(const QString& sourcePath, const QString& destinationPath,
+void InstallRun::copyFile(const QString& entryName, const QString& name,
+                          const WinFolder& sourceFolder, const WinFolder& destination,
                           quint32 existing)
 {
     try {
-        WinFile source = WinFile::openRead(sourcePath);
+        WinFile source = sourceFolder.openRead(entryName);
         // A file that was there may have changed while the prompt asked about it.
-        const quint32 replaced =
-            existing == noEntry ? noEntry : FileSystem::attributes(destinationPath);
+        const quint32 replaced = existing == noEntry ? noEntry : destination.attributes(name);
         if (replaced != noEntry &&
             (replaced & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
             throw EInOutError(accessDenied);
-        PendingFile target(m_pendingPath);
-        showStatus(QStringLiteral("Copying %1 ...").arg(WinPath::fileName(destinationPath)));
+        PendingFile target(destination, m_pendingName);
+        showStatus(QStringLiteral("Copying %1 ...").arg(name));
 
         const qint64 size = source.size();
         qint64 done = 0;
@@ -184,7 +189,7 @@ void InstallRun::copyFile(const QString& sourcePath, const QString& destinationP
                 showProgress(done, size);
             }
         }
-        target.putInPlace(destinationPath);
+        target.putInPlace(name);
     } catch (...) {
         m_ui.setOverallProgress(100);
         throw;

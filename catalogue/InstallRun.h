@@ -4,6 +4,7 @@
 #include <QString>
 
 class ScenarioListModel;
+class WinFolder;
 struct ProgramState;
 
 // What an installation run asks of the window that started it.
@@ -44,10 +45,13 @@ public:
     bool isRunning() const { return m_running; }
 
 private:
-    void installFile(const QString& sourcePath, const QString& destinationFolder);
+    // entryName: the list's name, read from source; the copy is named after its last part.
+    void installFile(const QString& entryName, const WinFolder& source,
+                     const WinFolder& destination, const QString& destinationFolder);
     // existing: the destination's attributes, 0xFFFFFFFF when there is none.
     bool mayWrite(const QString& destinationPath, quint32 existing);
-    void copyFile(const QString& sourcePath, const QString& destinationPath, quint32 existing);
+    void copyFile(const QString& entryName, const QString& name, const WinFolder& source,
+                  const WinFolder& destination, quint32 existing);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
     void showProgress(qint64 done, qint64 size);
     void showStatus(const QString& text);
@@ -57,6 +61,6 @@ private:
     ScenarioListModel& m_list;
     InstallRunUi& m_ui;
     bool m_running = false;
-    QString m_pendingPath; // where each file is written until it is complete
+    QString m_pendingName; // what each file is called until it is complete
     QElapsedTimer m_sincePaint;
 };

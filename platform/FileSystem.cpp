@@ -2,12 +2,12 @@
 
 #include "Drives.h"
 #include "Errors.h"
+#include "FolderListings.h"
 #include "HostName.h"
 #include "NameCase.h"
 #include "WinPath.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -25,6 +25,7 @@ namespace {
 
 constexpr quint32 noEntry = 0xFFFFFFFF;
 constexpr int accessDenied = 5;
+constexpr int pathNotFound = 3;
 
 QByteArray encoded(const QString& hostPath)
 {
@@ -72,6 +73,11 @@ quint32 attributesOf(const struct stat& info, bool hiddenName)
     return attributes;
 }
 
+QString hostFileName(const QString& hostPath)
+{
+    return hostPath.mid(hostPath.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
 bool isHiddenName(const QString& name)
 {
     return name.startsWith(QLatin1Char('.'));
@@ -81,7 +87,44 @@ bool isHiddenName(const QString& name)
 bool isProtected(const struct stat& info, const QString& hostPath)
 {
     return S_ISDIR(info.st_mode) || !S_ISREG(info.st_mode) || hasNoWriteBit(info) ||
-           isHiddenName(QFileInfo(hostPath).fileName());
+           isHiddenName(hostFileName(hostPath));
+}
+
+quint32 attributesAt(const QString& hostPath, bool isRoot)
+{
+    struct stat info;
+    if (!statFollowing(hostPath, info))
+        return noEntry;
+    return attributesOf(info, !isRoot && isHiddenName(hostFileName(hostPath)));
+}
+
+void removeAt(const QString& hostPath)
+{
+    struct stat info;
+    if (::lstat(encoded(hostPath).constData(), &info) != 0)
+        throwErrno(errno);
+    if (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && hasNoWriteBit(info)))
+        throw EInOutError(accessDenied);
+    if (::unlink(encoded(hostPath).constData()) != 0)
+        throwErrno(errno);
+}
+
+// The destination is found only once the source is known to exist, so that a missing source
+// reports itself first.
+template <typename FindDestination>
+void renameAt(const QString& source, FindDestination findDestination)
+{
+    struct stat info;
+    if (::lstat(encoded(source).constData(), &info) != 0)
+        throwErrno(errno);
+    // The destination is looked up without regard to case, so a file replaced keeps its name.
+    const QString destination = findDestination();
+    struct stat existing;
+    if (statFollowing(destination, existing) &&
+        (S_ISDIR(existing.st_mode) || hasNoWriteBit(existing)))
+        throw EInOutError(accessDenied);
+    if (::rename(encoded(source).constData(), encoded(destination).constData()) != 0)
+        throwErrno(errno);
 }
 
 struct Faults
@@ -223,43 +266,23 @@ bool createFolder(const QString& path)
 quint32 attributes(const QString& path)
 {
     const std::optional<QString> host = WinPath::toHost(path);
-    struct stat info;
-    if (!host || !statFollowing(*host, info))
+    if (!host)
         return noEntry;
     // A drive's root is never hidden, whatever its folder on the host is called.
     QString windowsPath = path;
     while (windowsPath.endsWith(QLatin1Char('\\')))
         windowsPath.chop(1);
-    const bool isRoot = WinPath::fileName(windowsPath).isEmpty();
-    return attributesOf(info, !isRoot && isHiddenName(QFileInfo(*host).fileName()));
+    return attributesAt(*host, WinPath::fileName(windowsPath).isEmpty());
 }
 
 void removeFile(const QString& path)
 {
-    const QString host = hostPathOrThrow(path);
-    struct stat info;
-    if (::lstat(encoded(host).constData(), &info) != 0)
-        throwErrno(errno);
-    if (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && hasNoWriteBit(info)))
-        throw EInOutError(accessDenied);
-    if (::unlink(encoded(host).constData()) != 0)
-        throwErrno(errno);
+    removeAt(hostPathOrThrow(path));
 }
 
 void renameFile(const QString& from, const QString& to)
 {
-    const QString source = hostPathOrThrow(from);
-    struct stat info;
-    if (::lstat(encoded(source).constData(), &info) != 0)
-        throwErrno(errno);
-    // The destination is looked up without regard to case, so a file replaced keeps its name.
-    const QString destination = hostPathOrThrow(to);
-    struct stat existing;
-    if (statFollowing(destination, existing) &&
-        (S_ISDIR(existing.st_mode) || hasNoWriteBit(existing)))
-        throw EInOutError(accessDenied);
-    if (::rename(encoded(source).constData(), encoded(destination).constData()) != 0)
-        throwErrno(errno);
+    renameAt(hostPathOrThrow(from), [&to] { return hostPathOrThrow(to); });
 }
 
 std::optional<qint64> freeSpace(int driveNumber)
@@ -289,7 +312,11 @@ std::optional<qint64> freeSpace(int driveNumber)
 
 WinFile WinFile::openRead(const QString& path)
 {
-    const QString host = hostPathOrThrow(path);
+    return openReadHost(hostPathOrThrow(path));
+}
+
+WinFile WinFile::openReadHost(const QString& host)
+{
     // Without blocking, so that a named pipe cannot stall the program before it is refused.
     const int descriptor = ::open(encoded(host).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
@@ -309,7 +336,11 @@ WinFile WinFile::openRead(const QString& path)
 
 WinFile WinFile::create(const QString& path)
 {
-    const QString host = hostPathOrThrow(path);
+    return createHost(hostPathOrThrow(path));
+}
+
+WinFile WinFile::createHost(const QString& host)
+{
     // Checked before the open truncates anything: the mode decides even for root.
     struct stat info;
     if (statFollowing(host, info) && isProtected(info, host))
@@ -411,6 +442,68 @@ void WinFile::close()
     const int descriptor = std::exchange(m_descriptor, -1);
     if (::close(descriptor) != 0)
         throwErrno(errno);
+}
+
+WinFolder::WinFolder(const QString& windowsPath)
+    : m_windowsPath(windowsPath)
+{
+    m_host = WinPath::toHost(windowsPath, &m_error);
+    struct stat info;
+    if (m_host && (!statFollowing(*m_host, info) || !S_ISDIR(info.st_mode))) {
+        m_host.reset();
+        m_error = pathNotFound;
+    }
+}
+
+QString WinFolder::hostPathOrThrow(const QString& name) const
+{
+    // Anything but a plain name takes the long way, with all that a path may hold.
+    const bool plain = !name.isEmpty() && name != QLatin1String(".") &&
+                       name != QLatin1String("..") && !name.contains(QLatin1Char('\\')) &&
+                       !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+    if (!plain)
+        return ::hostPathOrThrow(WinPath::join(m_windowsPath, name));
+    if (!m_host)
+        throw EInOutError(m_error);
+    const QString exact =
+        m_host->endsWith(QLatin1Char('/')) ? *m_host + name : *m_host + QLatin1Char('/') + name;
+    struct stat info;
+    if (::lstat(encoded(exact).constData(), &info) == 0)
+        return exact;
+    const std::optional<QString> onDisk = FolderListings::findIgnoringCase(*m_host, name, false);
+    if (!onDisk)
+        return exact; // not there yet: a file about to be created keeps this spelling
+    return m_host->endsWith(QLatin1Char('/')) ? *m_host + *onDisk
+                                              : *m_host + QLatin1Char('/') + *onDisk;
+}
+
+quint32 WinFolder::attributes(const QString& name) const
+{
+    try {
+        return attributesAt(hostPathOrThrow(name), false);
+    } catch (const EInOutError&) {
+        return noEntry;
+    }
+}
+
+WinFile WinFolder::openRead(const QString& name) const
+{
+    return WinFile::openReadHost(hostPathOrThrow(name));
+}
+
+WinFile WinFolder::create(const QString& name) const
+{
+    return WinFile::createHost(hostPathOrThrow(name));
+}
+
+void WinFolder::removeFile(const QString& name) const
+{
+    removeAt(hostPathOrThrow(name));
+}
+
+void WinFolder::renameFile(const QString& from, const QString& to) const
+{
+    renameAt(hostPathOrThrow(from), [this, &to] { return hostPathOrThrow(to); });
 }
 
 namespace FileFaults {

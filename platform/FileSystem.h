@@ -78,8 +78,34 @@ public:
     void close(); // throws EInOutError when the close fails
 
 private:
+    friend class WinFolder;
     explicit WinFile(int descriptor);
+    static WinFile openReadHost(const QString& hostPath);
+    static WinFile createHost(const QString& hostPath);
     int m_descriptor = -1;
+};
+
+// A folder found once for the many entries a run reads or writes in it: each name is then looked
+// up in this folder alone (exactly, then without regard to case), not along the whole path
+// again. The operations behave as the FileSystem and WinFile ones do on the joined path; while
+// the folder does not exist each of them fails as that path would.
+class WinFolder
+{
+public:
+    explicit WinFolder(const QString& windowsPath);
+
+    quint32 attributes(const QString& name) const;
+    WinFile openRead(const QString& name) const;
+    WinFile create(const QString& name) const;
+    void removeFile(const QString& name) const;
+    void renameFile(const QString& from, const QString& to) const;
+
+private:
+    QString hostPathOrThrow(const QString& name) const;
+
+    QString m_windowsPath;
+    std::optional<QString> m_host;
+    int m_error = 0;
 };
 
 // Tests make writes fail on purpose: after `bytesAllowed` more bytes, writes fail with `error`.

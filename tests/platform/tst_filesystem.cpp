@@ -1,6 +1,7 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "TestWorld.h"
+#include "WinPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,6 +88,9 @@ private Q_SLOTS:
     void renameOntoReadOnlyIsDenied();
     void removeFile_data();
     void removeFile();
+    void folderFoundOnceAnswersAsThePath_data();
+    void folderFoundOnceAnswersAsThePath();
+    void folderFoundOnceRenamesOverTheNameOnDisk();
     void freeSpace_data();
     void freeSpace();
     void freeSpaceIs64Bit();
@@ -595,6 +599,90 @@ void TestFileSystem::removeFile()
     const bool existed = FileSystem::attributes(path) != 0xFFFFFFFF;
     QCOMPARE(errorOf([&] { FileSystem::removeFile(path); }), error);
     QCOMPARE(FileSystem::attributes(path) == 0xFFFFFFFF, gone || !existed);
+}
+
+void TestFileSystem::folderFoundOnceAnswersAsThePath_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<quint32>("attributes");
+    QTest::addColumn<int>("openError");
+    QTest::addColumn<int>("createError");
+    QTest::addColumn<QString>("createdAs"); // relative to drive C; empty: nothing created
+    QTest::addColumn<int>("removeError");
+    const quint32 none = 0xFFFFFFFF;
+    QTest::newRow("file") << "C:\\Games"
+                          << "a.scn" << quint32(AttrArchive) << 0 << 0 << "Games/a.scn" << 0;
+    QTest::newRow("other case") << "c:\\GAMES"
+                                << "A.SCN" << quint32(AttrArchive) << 0 << 0 << "Games/a.scn" << 0;
+    QTest::newRow("missing") << "C:\\Games"
+                             << "New.scn" << none << 2 << 0 << "Games/New.scn" << 0;
+    QTest::newRow("read-only") << "C:\\Games"
+                               << "LOCKED.SCN" << quint32(AttrArchive | AttrReadOnly) << 0 << 5
+                               << "" << 5;
+    QTest::newRow("hidden") << "C:\\Games"
+                            << ".hidden" << quint32(AttrArchive | AttrHidden) << 0 << 5 << "" << 0;
+    QTest::newRow("subfolder") << "C:\\Games"
+                               << "Sub" << quint32(AttrDirectory) << 5 << 5 << "" << 5;
+    QTest::newRow("path, not a name")
+        << "C:\\Games"
+        << "sub\\B.SCN" << quint32(AttrArchive) << 0 << 0 << "Games/Sub/b.scn" << 0;
+    QTest::newRow("parent") << "C:\\Games\\Sub"
+                            << ".." << quint32(AttrDirectory) << 5 << 5 << "" << 5;
+    QTest::newRow("missing folder") << "C:\\Nope"
+                                    << "a.scn" << none << 3 << 3 << "" << 3;
+    QTest::newRow("a file for a folder") << "C:\\Games\\a.scn"
+                                         << "x" << none << 3 << 3 << "" << 3;
+    QTest::newRow("no such drive") << "Q:\\"
+                                   << "a.scn" << none << 3 << 3 << "" << 3;
+}
+
+// The installation run finds its folders once and then works name by name; each answer must be
+// the one the whole path gives.
+void TestFileSystem::folderFoundOnceAnswersAsThePath()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(quint32, attributes);
+    QFETCH(int, openError);
+    QFETCH(int, createError);
+    QFETCH(QString, createdAs);
+    QFETCH(int, removeError);
+    m_world->writeFile(QStringLiteral("prefix/drive_c/Games/a.scn"), "a");
+    m_world->writeFile(QStringLiteral("prefix/drive_c/Games/Sub/b.scn"), "b");
+    m_world->writeFile(QStringLiteral("prefix/drive_c/Games/.hidden"), "h");
+    makeReadOnly(m_world->writeFile(QStringLiteral("prefix/drive_c/Games/locked.scn"), "l"));
+    const WinFolder found(folder);
+    const QString path = WinPath::join(folder, name);
+
+    QCOMPARE(found.attributes(name), attributes);
+    QCOMPARE(FileSystem::attributes(path), attributes);
+    QCOMPARE(errorOf([&] { found.openRead(name); }), openError);
+    QCOMPARE(errorOf([&] { WinFile::openRead(path); }), openError);
+    QCOMPARE(errorOf([&] { found.create(name).write("new", 3); }), createError);
+    if (!createdAs.isEmpty())
+        QCOMPARE(contentsOf(m_world->driveC() + QLatin1Char('/') + createdAs), QByteArray("new"));
+    QCOMPARE(errorOf([&] { found.removeFile(name); }), removeError);
+}
+
+void TestFileSystem::folderFoundOnceRenamesOverTheNameOnDisk()
+{
+    m_world->writeFile(QStringLiteral("prefix/drive_c/S/.copy.tmp"), "fresh");
+    m_world->writeFile(QStringLiteral("prefix/drive_c/S/Target.SCN"), "stale");
+    makeReadOnly(m_world->writeFile(QStringLiteral("prefix/drive_c/S/locked.scn"), "kept"));
+    const WinFolder found(QStringLiteral("c:\\s"));
+    QCOMPARE(errorOf([&] {
+                 found.renameFile(QStringLiteral(".copy.tmp"), QStringLiteral("LOCKED.SCN"));
+             }),
+             5);
+    found.renameFile(QStringLiteral(".COPY.TMP"), QStringLiteral("target.scn"));
+    QStringList names = QDir(m_world->driveC() + QStringLiteral("/S")).entryList(QDir::Files);
+    names.sort();
+    QCOMPARE(names, (QStringList{"Target.SCN", "locked.scn"}));
+    QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/S/Target.SCN")), QByteArray("fresh"));
+    QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/S/locked.scn")), QByteArray("kept"));
+    QCOMPARE(
+        errorOf([&] { found.renameFile(QStringLiteral("gone.tmp"), QStringLiteral("x.scn")); }), 2);
 }
 
 void TestFileSystem::freeSpace_data()
