@@ -135,7 +135,7 @@ void TMainForm::ShowStatus(const QString& text)
 
 void TMainForm::ShowFreeSpace()
 {
-    setFittedText(ui->FreeSpaceLabel, GameFolder::freeSpaceLine(m_state.gameFolder));
+    showFreeSpace();
     ui->FreeSpaceLabel->repaint();
 }
 
@@ -253,14 +253,16 @@ void TMainForm::setFileProgress(int percent)
     ui->CopyProgressBar->setValue(percent);
 }
 
+// A paint costs a round trip to the X server, more than copying a small file; the run paints the
+// window right after these two, so they join that paint instead of flushing on their own.
 void TMainForm::setOverallProgress(int percent)
 {
-    ui->CopyProgressGauge->setProgress(percent);
+    ui->CopyProgressGauge->setProgress(percent, TPercentGauge::Paint::WithWindow);
 }
 
 void TMainForm::showFreeSpace()
 {
-    ShowFreeSpace();
+    setFittedText(ui->FreeSpaceLabel, GameFolder::freeSpaceLine(m_state.gameFolder));
 }
 
 int TMainForm::askDuplicate(const QString& destinationPath)

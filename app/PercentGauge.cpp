@@ -60,13 +60,16 @@ TPercentGauge::TPercentGauge(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPercentGauge::setProgress(int percent)
+void TPercentGauge::setProgress(int percent, Paint paint)
 {
     const int clamped = std::clamp(percent, minimum, maximum);
     if (clamped == m_progress)
         return;
     m_progress = clamped;
-    repaint();
+    if (paint == Paint::AtOnce)
+        repaint();
+    else
+        update();
     QAccessibleValueChangeEvent event(this, m_progress);
     QAccessible::updateAccessibility(&event);
 }

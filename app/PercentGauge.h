@@ -17,8 +17,18 @@ public:
 
     explicit TPercentGauge(QWidget* parent = nullptr);
 
+    // AtOnce paints before setProgress returns; WithWindow leaves the paint to the window's
+    // next one, for a caller that paints the window itself right after (the installation run
+    // does, once per change of file and at most every 16 ms), so that both reach the screen in
+    // one flush instead of two.
+    enum class Paint
+    {
+        AtOnce,
+        WithWindow
+    };
+
     int progress() const { return m_progress; }
-    void setProgress(int percent); // clamped to 0..100
+    void setProgress(int percent, Paint paint = Paint::AtOnce); // clamped to 0..100
 
     static QColor barColor() { return QColor(0, 0, 160); }
     // The part of the inner width the bar covers, truncated to whole pixels.

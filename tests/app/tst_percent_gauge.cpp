@@ -50,6 +50,7 @@ private Q_SLOTS:
     void clamping_data();
     void clamping();
     void repaintsAtOnceOnlyOnChange();
+    void paintsWithTheWindowWhenAskedTo();
     void readByAssistiveTechnology();
 };
 
@@ -154,6 +155,27 @@ void PercentGaugeTest::repaintsAtOnceOnlyOnChange()
     gauge.setProgress(100);
     gauge.setProgress(170);
     QCOMPARE(counter.paints, 3);
+}
+
+void PercentGaugeTest::paintsWithTheWindowWhenAskedTo()
+{
+    TPercentGauge gauge;
+    gauge.resize(272, 29);
+    gauge.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&gauge));
+    QCoreApplication::processEvents();
+
+    PaintCounter counter;
+    gauge.installEventFilter(&counter);
+    gauge.setProgress(40, TPercentGauge::Paint::WithWindow);
+    gauge.setProgress(100, TPercentGauge::Paint::WithWindow);
+    QCOMPARE(counter.paints, 0);
+    QCOMPARE(gauge.progress(), 100);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCOMPARE(counter.paints, 1); // both changes in the window's one paint
+    gauge.setProgress(100, TPercentGauge::Paint::WithWindow);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCOMPARE(counter.paints, 1);
 }
 
 void PercentGaugeTest::readByAssistiveTechnology()
