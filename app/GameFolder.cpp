@@ -24,12 +24,49 @@ QString quotedArgument(const QString& text, qsizetype quote)
     return close < 0 ? text.mid(quote + 1) : text.mid(quote + 1, close - quote - 1);
 }
 
-// Where "-f" starts as an argument of its own (at the start or after a blank); -1 when absent.
-qsizetype logSwitch(const QString& text)
+// A command line split into the program's path and where its arguments begin.
+struct Command
 {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    QString program;
+    qsizetype argumentsFrom = 0;
+};
+
+// The program path as Windows finds it: quoted, or unquoted up to ".exe" before a blank or the
+// end. An unquoted path without such an ending is the whole text, and its arguments are sought
+// from the start. A text that begins with a switch names no program.
+Command splitCommand(const QString& text)
+{
+    if (text.startsWith(QLatin1Char('-')))
+        return {};
+    if (text.startsWith(QLatin1Char('"'))) {
+        const qsizetype close = text.indexOf(QLatin1Char('"'), 1);
+        return {quotedArgument(text, 0), close < 0 ? text.size() : close + 1};
+    }
+    const QLatin1String exe(".exe");
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = text.indexOf(exe, from, Qt::CaseInsensitive);
+        if (at < 0)
+            return {text, 0};
+        const qsizetype end = at + exe.size();
+        if (end == text.size() || isBlank(text.at(end)))
+            return {text.left(end), end};
+        from = at + 1;
+    }
+}
+
+// Where "-f" (or "-F": Windows switches ignore case) starts an argument of its own, at the start
+// or after a blank and outside quotation marks, searching from `from`; -1 when absent.
+qsizetype logSwitch(const QString& text, qsizetype from)
+{
+    bool quoted = false;
+    for (qsizetype i = from; i + 1 < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('"')) {
+            quoted = !quoted;
+            continue;
+        }
         const bool argumentStart = i == 0 || isBlank(text.at(i - 1));
-        if (argumentStart && text.at(i) == QLatin1Char('-') &&
+        if (!quoted && argumentStart && text.at(i) == QLatin1Char('-') &&
             text.at(i + 1).toLower() == QLatin1Char('f'))
             return i;
     }
@@ -60,23 +97,6 @@ QString logPath(const QString& text, qsizetype switchAt)
     return text.mid(start, end - start).trimmed();
 }
 
-// An unquoted program path ends with ".exe" before a blank, as Windows finds it in a command
-// line; without such an ending the whole text is taken as the path.
-QString unquotedProgramPath(const QString& text)
-{
-    const QLatin1String exe(".exe");
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype at = text.indexOf(exe, from, Qt::CaseInsensitive);
-        if (at < 0)
-            return text;
-        const qsizetype end = at + exe.size();
-        if (end == text.size() || isBlank(text.at(end)))
-            return text.left(end);
-        from = at + 1;
-    }
-}
-
 } // namespace
 
 namespace GameFolder {
@@ -100,12 +120,17 @@ QString folderPart(const QString& path)
 
 QString fromUninstallString(const QString& uninstallString)
 {
-    const qsizetype switchAt = logSwitch(uninstallString);
-    if (switchAt >= 0)
-        return folderPart(logPath(uninstallString, switchAt));
-    if (uninstallString.startsWith(QLatin1Char('"')))
-        return folderPart(quotedArgument(uninstallString, 0));
-    return folderPart(unquotedProgramPath(uninstallString));
+    const QString text = uninstallString.trimmed();
+    const Command command = splitCommand(text);
+    // An argument that only starts like the log switch ("-force", a bare "-f") names no folder;
+    // the program's own folder then serves.
+    const qsizetype switchAt = logSwitch(text, command.argumentsFrom);
+    if (switchAt >= 0) {
+        const QString logFolder = folderPart(logPath(text, switchAt));
+        if (!logFolder.isEmpty())
+            return logFolder;
+    }
+    return folderPart(command.program);
 }
 
 QString readGameFolder()

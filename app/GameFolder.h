@@ -13,8 +13,9 @@ namespace GameFolder {
 QString folderPart(const QString& path);
 
 // The game folder an uninstall command names. An installer-log argument -f"<log>" (quoted or
-// not, a separate argument) gives the log's folder; otherwise the program path gives it, quoted
-// or not, with any arguments after it ignored.
+// not, a separate argument outside quotation marks, either case) gives the log's folder;
+// otherwise, or when no folder follows -f, the program path gives it, quoted or not, with any
+// arguments after it ignored. Blanks around the command do not count.
 QString fromUninstallString(const QString& uninstallString);
 
 // The game folder from the registry, read afresh on each call; empty when the game's uninstall

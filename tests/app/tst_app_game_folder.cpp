@@ -96,6 +96,28 @@ void GameFolderTest::folderFromUninstallString_data()
                                                         << R"(D:\AoE)";
     QTest::newRow("installer log in a root") << R"(uninst.exe -f"E:\DeIsL1.isu")"
                                              << R"(E:\)";
+    QTest::newRow("installer log switch in upper case")
+        << R"(C:\WINDOWS\uninst.exe -F"C:\Games\AoE\DeIsL1.isu")"
+        << R"(C:\Games\AoE)";
+    QTest::newRow("dash-f inside a quoted program is no switch")
+        << R"("C:\My -files\Uninstal.exe" /S)"
+        << R"(C:\My -files)";
+    QTest::newRow("dash-f ending a quoted folder is no switch")
+        << R"("C:\Games\AoE -f\Uninstal.exe")"
+        << R"(C:\Games\AoE -f)";
+    QTest::newRow("dash-f inside an unquoted program is no switch")
+        << R"(C:\My -files\Uninstal.exe /S)"
+        << R"(C:\My -files)";
+    QTest::newRow("bare -f after a quoted program") << R"("C:\Program Files\AoE\Uninstal.exe" -f)"
+                                                    << R"(C:\Program Files\AoE)";
+    QTest::newRow("bare -F after a program") << R"(C:\Games\AoE\Uninstal.exe -F)"
+                                             << R"(C:\Games\AoE)";
+    QTest::newRow("switch that only starts with -f") << R"(C:\Games\AoE\Uninstal.exe -force)"
+                                                     << R"(C:\Games\AoE)";
+    QTest::newRow("blanks around the value") << "   C:\\Games\\AoE\\Uninstal.exe  "
+                                             << R"(C:\Games\AoE)";
+    QTest::newRow("blanks before a quoted program") << R"(  "C:\Games\AoE\Uninstal.exe" /S)"
+                                                    << R"(C:\Games\AoE)";
 }
 
 void GameFolderTest::folderFromUninstallString()
