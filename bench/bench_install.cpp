@@ -1,13 +1,17 @@
-// An installation of 1,000 files of 200 KB through the real run (status line, progress bars,
-// free-space line and painting), against a bare loop of 2048-byte reads and writes and against
-// `cp`, each into an empty game folder, in the same run; then filling the list from a folder of
-// 10,000 files, against listing the folder with QDir.
+// An installation of 1,000 files of 200 KB through the real run in the main window (status line,
+// progress bar, gauge, free-space line and painting, started by its buttons), through the same
+// run with no window, against a bare loop of 2048-byte reads and writes and against `cp`, each
+// into the demo prefix's empty game folder, in the same run; then filling the list from a folder
+// of 10,000 files, against listing the folder with QDir.
 //
-//   bench_install [rounds]    medians over the rounds (default 3)
+//   bench_install [rounds]    medians over the rounds (default 8)
 
+#include "DemoWorld.h"
 #include "DuplicatePrompt.h"
 #include "FileSystem.h"
+#include "FontSubstitutes.h"
 #include "InstallRun.h"
+#include "Install_MainForm.h"
 #include "ProgramState.h"
 #include "ScenarioCatalogue.h"
 #include "ScenarioListModel.h"
@@ -18,17 +22,17 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
-#include <QLabel>
 #include <QProcess>
-#include <QProgressBar>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -36,41 +40,6 @@ namespace {
 constexpr int fileCount = 1000;
 constexpr qint64 fileSize = 200 * 1024;
 constexpr int listedCount = 10000;
-
-// The window side of a run: the controls a run updates, painted as the main window paints them.
-class BenchWindow : public QWidget, public InstallRunUi
-{
-public:
-    BenchWindow()
-    {
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(m_status);
-        layout->addWidget(m_fileBar);
-        layout->addWidget(m_overallBar);
-        layout->addWidget(m_freeSpace);
-        resize(400, 150);
-    }
-
-    void showStatus(const QString& text) override { m_status->setText(text); }
-    void setFileProgress(int percent) override { m_fileBar->setValue(percent); }
-    void setOverallProgress(int percent) override { m_overallBar->setValue(percent); }
-    void showFreeSpace() override
-    {
-        const qint64 free = FileSystem::freeSpace(3).value_or(-1);
-        m_freeSpace->setText(QStringLiteral("Free space on drive C - %1 kB").arg(free / 1024));
-    }
-    int askDuplicate(const QString&) override { return OverwriteFile; }
-    void paintNow() override
-    {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-
-private:
-    QLabel* m_status = new QLabel(this);
-    QProgressBar* m_fileBar = new QProgressBar(this);
-    QProgressBar* m_overallBar = new QProgressBar(this);
-    QLabel* m_freeSpace = new QLabel(this);
-};
 
 // The same run with nothing on screen: what the file services cost apart from painting.
 class SilentUi : public InstallRunUi
@@ -82,6 +51,14 @@ public:
     void showFreeSpace() override { FileSystem::freeSpace(3); }
     int askDuplicate(const QString&) override { return OverwriteFile; }
 };
+
+void click(QWidget& window, const char* button)
+{
+    auto* pushButton = window.findChild<QPushButton*>(QLatin1String(button));
+    if (pushButton == nullptr || !pushButton->isEnabled())
+        qFatal("the main window has no usable %s", button);
+    pushButton->click();
+}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -125,16 +102,18 @@ void bareCopy(const QString& from, const QString& to)
 
 int main(int argc, char* argv[])
 {
+    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
     QApplication application(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    installFontSubstitutes();
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 8;
 
     QTemporaryDir root;
     const QString prefix = root.filePath("prefix");
     const QString medium = root.filePath("medium");
-    const QString game = prefix + "/drive_c/Game";
-    QDir().mkpath(prefix + "/dosdevices");
-    QDir().mkpath(game);
-    QFile::link("../drive_c", prefix + "/dosdevices/c:");
+    DemoOptions options;
+    options.intro = false;
+    DemoWorld::makePrefix(prefix, options);
     qputenv("WINEPREFIX", QFile::encodeName(prefix));
     QDir().mkpath(medium + "/HISTSCR");
     QDir().mkpath(medium + "/REALMAP");
@@ -150,62 +129,84 @@ int main(int argc, char* argv[])
     for (int i = 0; i < listedCount; ++i)
         writeFile(QStringLiteral("%1/REALMAP/map %2.scn").arg(medium).arg(i), QByteArray(100, 'm'));
 
-    BenchWindow window;
+    MainFormServices services; // no intro; no prompt is needed, the game folder starts empty
+    TMainForm window(services);
     window.show();
     QCoreApplication::processEvents();
+    if (window.state().sourceFolder != QLatin1String("HISTSCR"))
+        qFatal("the main window did not start on the historical scenarios");
 
     ProgramState state;
-    state.gameFolder = QStringLiteral("C:\\Game");
+    state.gameFolder = DemoWorld::gameFolderWindowsPath();
     ScenarioListModel list;
-    InstallRun run(state, list, window);
     SilentUi silent;
     InstallRun silentRun(state, list, silent);
 
-    QList<double> runTimes, silentTimes, bareTimes, cpTimes;
-    for (int round = 0; round < rounds; ++round) {
-        emptyFolder(game);
+    QStringList copied;
+    for (const QString& name : QDir(medium + "/HISTSCR").entryList(QDir::Files))
+        copied << medium + "/HISTSCR/" + name;
+    const QString scenarios = DemoWorld::gameFolder(prefix) + "/SCENARIO";
+    auto checkCopied = [&] {
+        if (QDir(scenarios).entryList(QDir::Files).size() != fileCount)
+            qFatal("the run did not copy every file");
+    };
+    auto installInWindow = [&] {
+        click(window, "CheckAll_Button");
+        click(window, "StartButton");
+        checkCopied();
+    };
+    auto installSilently = [&] {
         ScenarioTypes::selectTypeFolders(state, 0);
         ScenarioCatalogue::fillFileList(list, state.sourceFolder);
         list.setAllTicks(true);
         ScenarioCatalogue::countTicked(state, list);
-        QElapsedTimer timer;
-        timer.start();
-        run.start();
-        runTimes << timer.nsecsElapsed() / 1e6;
-        if (QDir(game + "/SCENARIO").entryList(QDir::Files).size() != fileCount)
-            qFatal("the run did not copy every file");
-
-        emptyFolder(game + "/SCENARIO");
-        ScenarioCatalogue::countTicked(state, list);
-        timer.restart();
         silentRun.start();
-        silentTimes << timer.nsecsElapsed() / 1e6;
-
-        emptyFolder(game + "/SCENARIO");
-        timer.restart();
-        bareCopy(medium + "/HISTSCR", game + "/SCENARIO");
-        bareTimes << timer.nsecsElapsed() / 1e6;
-
-        emptyFolder(game + "/SCENARIO");
-        QStringList arguments;
-        for (const QString& name : QDir(medium + "/HISTSCR").entryList(QDir::Files))
-            arguments << medium + "/HISTSCR/" + name;
-        arguments << game + "/SCENARIO/";
-        timer.restart();
-        if (QProcess::execute(QStringLiteral("cp"), arguments) != 0)
-            qFatal("cp failed");
-        cpTimes << timer.nsecsElapsed() / 1e6;
+        checkCopied();
+    };
+    struct Contender
+    {
+        std::function<void()> copy;
+        QList<double> times;
+    };
+    std::array<Contender, 4> contenders{{
+        {installInWindow, {}},
+        {installSilently, {}},
+        {[&] { bareCopy(medium + "/HISTSCR", scenarios); }, {}},
+        {[&] {
+             if (QProcess::execute(QStringLiteral("cp"), copied + QStringList{scenarios + '/'}) !=
+                 0)
+                 qFatal("cp failed");
+         },
+         {}},
+    }};
+    // Each starts from an empty folder with nothing left to write back, and the order turns
+    // from round to round: the file system's cost of reusing freshly freed inodes falls on each
+    // contender alike.
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t turn = 0; turn < contenders.size(); ++turn) {
+            Contender& contender = contenders[(size_t(round) + turn) % contenders.size()];
+            emptyFolder(scenarios);
+            ::sync();
+            QElapsedTimer timer;
+            timer.start();
+            contender.copy();
+            contender.times << timer.nsecsElapsed() / 1e6;
+        }
     }
-    emptyFolder(game);
-
+    const QList<double>& runTimes = contenders[0].times;
+    const QList<double>& silentTimes = contenders[1].times;
+    const QList<double>& bareTimes = contenders[2].times;
+    const QList<double>& cpTimes = contenders[3].times;
     const double runMs = median(runTimes), silentMs = median(silentTimes);
     const double bareMs = median(bareTimes), cpMs = median(cpTimes);
     std::printf("install %d files of %lld KB (median of %d rounds)\n", fileCount, fileSize / 1024,
                 rounds);
-    std::printf("  the run:    %8.1f ms\n", runMs);
-    std::printf("  no window:  %8.1f ms   run / no window = %.3f\n", silentMs, runMs / silentMs);
-    std::printf("  bare loop:  %8.1f ms   run / bare loop = %.3f\n", bareMs, runMs / bareMs);
-    std::printf("  cp:         %8.1f ms   run / cp        = %.3f\n", cpMs, runMs / cpMs);
+    std::printf("  the run, main window: %8.1f ms   / bare loop = %.3f   / cp = %.3f\n", runMs,
+                runMs / bareMs, runMs / cpMs);
+    std::printf("  the run, no window:   %8.1f ms   / bare loop = %.3f   / cp = %.3f\n", silentMs,
+                silentMs / bareMs, silentMs / cpMs);
+    std::printf("  bare loop:            %8.1f ms\n", bareMs);
+    std::printf("  cp:                   %8.1f ms\n", cpMs);
 
     QTreeView view;
     view.setRootIsDecorated(false);
