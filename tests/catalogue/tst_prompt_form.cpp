@@ -150,6 +150,21 @@ void TestPromptForm::readableByAssistiveTechnology()
     }
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&prompt);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Duplicated scenario file warning"));
+
+    // What the prompt says, the file in conflict included, is read out while it is shown.
+    const QString path = QStringLiteral("C:\\Game\\SCENARIO\\Mr. Smith.scn");
+    QStringList heard;
+    askAndAnswer(prompt, path, [&](TPromptForm& p) {
+        for (const char* name : {"Label1", "FileName_Label", "Label2"}) {
+            QAccessibleInterface* label =
+                QAccessible::queryAccessibleInterface(p.findChild<QLabel*>(QLatin1String(name)));
+            QVERIFY(label);
+            heard << label->text(QAccessible::Name).trimmed();
+        }
+        p.close();
+    });
+    QCOMPARE(heard, (QStringList{"Scenario file named:", path,
+                                 "already exists. What do you wish to do?"}));
 }
 
 QTEST_MAIN(TestPromptForm)
