@@ -129,7 +129,7 @@ void TMainForm::changeEvent(QEvent* event)
 
 void TMainForm::ShowStatus(const QString& text)
 {
-    ui->StatusBar->setText(text);
+    ui->StatusBar->setStatus(text);
     ui->StatusBar->repaint();
 }
 
@@ -245,7 +245,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 // The run paints through paintNow, so the status text waits for it instead of painting twice.
 void TMainForm::showStatus(const QString& text)
 {
-    ui->StatusBar->setText(text);
+    ui->StatusBar->setStatus(text);
 }
 
 void TMainForm::setFileProgress(int percent)

@@ -98,6 +98,7 @@ private Q_SLOTS:
     void tabOrderAndFocus();
     void accessibleNames_data();
     void accessibleNames();
+    void statusLineReadsAsText();
 
     void startUp_data();
     void startUp();
@@ -428,7 +429,7 @@ void MainFormTest::accessibleNames_data()
     QTest::newRow("label") << "Label1"
                            << "Total files selected:" << int(QAccessible::StaticText);
     QTest::newRow("status line") << "StatusBar"
-                                 << "Ready." << int(QAccessible::StaticText);
+                                 << "Ready." << int(QAccessible::StatusBar);
     QTest::newRow("game folder") << "AoEpathEdit"
                                  << "\"Age of Empires\" directory"
                                  << int(QAccessible::EditableText);
@@ -456,6 +457,58 @@ void MainFormTest::accessibleNames()
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
     QCOMPARE(int(accessible->role()), role);
+}
+
+void MainFormTest::statusLineReadsAsText()
+{
+    TestWorld world;
+    TMainForm form({});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* status = control<QLabel>(form, QStringLiteral("StatusBar"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(status);
+    QAccessibleTextInterface* text = accessible->textInterface();
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("Ready."));
+
+    const QString copying = QStringLiteral("Copying Crazy.scn ...");
+    form.ShowStatus(copying);
+    QCOMPARE(text->characterCount(), int(copying.size()));
+    QCOMPARE(text->text(0, text->characterCount()), copying);
+    QCOMPARE(text->text(8, 13), QStringLiteral("Crazy"));
+    QCOMPARE(accessible->text(QAccessible::Name), copying);
+
+    // Each character's box leads back to it, left to right, and the ink of the first and the
+    // last character lies in their boxes.
+    const QImage image = status->grab().toImage();
+    const QRect inside = status->contentsRect();
+    int inkLeft = -1;
+    int inkRight = -1;
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                inkLeft = inkLeft < 0 ? x : inkLeft;
+                inkRight = x;
+            }
+        }
+    }
+    const auto localBox = [&](int offset) {
+        const QRect box = text->characterRect(offset);
+        return QRect(status->mapFromGlobal(box.topLeft()), box.size());
+    };
+    QVERIFY2(localBox(0).contains(inkLeft, localBox(0).center().y()),
+             qPrintable(QString::number(inkLeft)));
+    const int last = int(copying.size()) - 1;
+    QVERIFY2(localBox(last).contains(inkRight, localBox(last).center().y()),
+             qPrintable(QString::number(inkRight)));
+    int previousLeft = -1;
+    for (int offset = 0; offset < copying.size(); ++offset) {
+        const QRect box = text->characterRect(offset);
+        QVERIFY2(box.left() > previousLeft, qPrintable(QString::number(offset)));
+        QVERIFY(status->rect().contains(status->mapFromGlobal(box.center())));
+        QCOMPARE(text->offsetAtPoint(box.center()), offset);
+        previousLeft = box.left();
+    }
 }
 
 void MainFormTest::startUp_data()
