@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the demo need; does nothing when they
-# are all there already. Uses sudo when not run as root.
+# are all there already. Uses sudo when not run as root; without sudo it names the missing
+# packages and fails, for root to install them.
 set -euo pipefail
 
 packages=(
@@ -22,12 +23,18 @@ if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
     as_root=()
-else
+elif command -v sudo >/dev/null 2>&1; then
     as_root=(sudo)
+else
+    echo "These Debian packages are missing and sudo is not available to install them:" >&2
+    echo "  ${missing[*]}" >&2
+    echo "Install them as root, for example:" >&2
+    echo "  su -c 'apt-get update && apt-get install -y --no-install-recommends ${missing[*]}'" >&2
+    exit 1
 fi
+echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends "${missing[@]}"
