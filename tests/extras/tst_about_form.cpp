@@ -7,7 +7,34 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
+
+namespace {
+
+// The lines a word-wrapped label shows, each with the width its text takes.
+QList<QPair<QString, qreal>> wrappedLines(const QLabel& label)
+{
+    QString text = label.text();
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, label.font());
+    QTextOption option(label.alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+
+    QList<QPair<QString, qreal>> lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.contentsRect().width());
+        const QString shown =
+            text.mid(line.textStart(), line.textLength()).remove(QChar::LineSeparator).trimmed();
+        lines.append({shown, line.naturalTextWidth()});
+    }
+    layout.endLayout();
+    return lines;
+}
+
+} // namespace
 
 class TestAboutForm : public QObject
 {
@@ -28,6 +55,8 @@ private Q_SLOTS:
     void endsWith_data();
     void endsWith();
     void layoutAndReading();
+    void wrappedLabelsBreakBetweenNames_data();
+    void wrappedLabelsBreakBetweenNames();
 
 private:
     static QString caption(const TAboutForm& form, const char* label)
@@ -235,6 +264,34 @@ void TestAboutForm::layoutAndReading()
         names << window->child(i)->text(QAccessible::Name);
     QVERIFY2(names.contains("Physical memory available to Windows:"), qPrintable(names.join('|')));
     QVERIFY2(names.contains("Ok"), qPrintable(names.join('|')));
+}
+
+void TestAboutForm::wrappedLabelsBreakBetweenNames_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("title") << "Label1" << QStringList{"Korvane  Installer ver.", "1.02"};
+    QTest::newRow("first two credits, one name a line")
+        << "Label6" << QStringList{"Idris Malvoe,", "Petra Linhardt"};
+}
+
+void TestAboutForm::wrappedLabelsBreakBetweenNames()
+{
+    QFETCH(QString, label);
+    QFETCH(QStringList, lines);
+    TAboutForm form(nullptr, [] { return MemoryStatus{Q_UINT64_C(67108864), 37}; });
+    const auto* shown = form.findChild<QLabel*>(label);
+
+    const auto laidOut = wrappedLines(*shown);
+    QStringList texts;
+    for (const auto& [text, width] : laidOut) {
+        texts << text;
+        QVERIFY2(width <= shown->contentsRect().width(), qPrintable(text));
+    }
+    QCOMPARE(texts, lines);
+    // Both lines fit in the label's drawn height, so neither is cut off at the bottom.
+    QVERIFY(shown->heightForWidth(shown->width()) <= shown->height());
 }
 
 QTEST_MAIN(TestAboutForm)
