@@ -201,7 +201,7 @@ void InstallRun::copyFile(const QString& entryName, const QString& name,
 
 void InstallRun::showProgress(qint64 done, qint64 size)
 {
-    if (m_sincePaint.elapsed() < PaintInterval)
+    if (m_sincePaint.elapsed() < m_paintInterval)
         return;
     m_ui.setFileProgress(percent(done, size));
     m_ui.setOverallProgress(percent(m_state.copiedTotal, m_state.selectedTotal));

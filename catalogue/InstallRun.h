@@ -43,6 +43,8 @@ public:
     // is already under way.
     void start();
     bool isRunning() const { return m_running; }
+    // The least time between two paints of the progress within a file; 0 shows every block.
+    void setPaintInterval(qint64 milliseconds) { m_paintInterval = milliseconds; }
 
 private:
     // entryName: the list's name, read from source; the copy is named after its last part.
@@ -63,4 +65,5 @@ private:
     bool m_running = false;
     QString m_pendingName; // what each file is called until it is complete
     QElapsedTimer m_sincePaint;
+    qint64 m_paintInterval = PaintInterval;
 };

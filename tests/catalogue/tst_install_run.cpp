@@ -11,7 +11,9 @@
 #include "TestWorld.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 #include <functional>
 
@@ -26,6 +28,9 @@ public:
     QStringList statuses;
     QList<int> fileProgress;
     QList<int> overallProgress;
+    // Everything the run asked of the window, in order: "status <text>", "file <percent>",
+    // "overall <percent>", "free space", "ask <path>", "paint".
+    QStringList events;
     int freeSpaceRefreshes = 0;
     std::function<void()> whileAsking;
     std::function<void()> whileCopying; // runs when a "Copying" status shows
@@ -35,20 +40,31 @@ public:
     void showStatus(const QString& text) override
     {
         statuses << text;
+        events << QStringLiteral("status ") + text;
         if (whileCopying && text.startsWith(QLatin1String("Copying")))
             whileCopying();
     }
-    void setFileProgress(int percent) override { fileProgress << percent; }
-    void setOverallProgress(int percent) override { overallProgress << percent; }
+    void setFileProgress(int percent) override
+    {
+        fileProgress << percent;
+        events << QStringLiteral("file %1").arg(percent);
+    }
+    void setOverallProgress(int percent) override
+    {
+        overallProgress << percent;
+        events << QStringLiteral("overall %1").arg(percent);
+    }
     void showFreeSpace() override
     {
         ++freeSpaceRefreshes;
+        events << QStringLiteral("free space");
         if (onFreeSpace)
             onFreeSpace();
     }
     int askDuplicate(const QString& destinationPath) override
     {
         asked << destinationPath;
+        events << QStringLiteral("ask ") + destinationPath;
         if (whileAsking)
             whileAsking();
         return answers.isEmpty() ? int(SkipFile) : answers.takeFirst();
@@ -58,6 +74,14 @@ public:
         if (gameFolderCheck)
             gameFolderCheck();
     }
+    void paintNow() override { events << QStringLiteral("paint"); }
+};
+
+class RecordingReporter : public ErrorReporter
+{
+public:
+    QStringList shown;
+    void showError(const QString& message) override { shown << errorBoxText(message); }
 };
 
 // A medium, a game folder C:\Game with its SCENARIO folder, the program's state and a list.
@@ -160,6 +184,10 @@ private Q_SLOTS:
     void gameFolder_data();
     void gameFolder();
     void cannotStartTwiceNorChangeTheList();
+    void paintsEachStatusAndEachFileEnd_data();
+    void paintsEachStatusAndEachFileEnd();
+    void percentagesOfFilesOver21MB();
+    void fullDiskOnTmpfs();
 };
 
 void TestInstallRun::cleanup()
@@ -574,6 +602,148 @@ void TestInstallRun::cannotStartTwiceNorChangeTheList()
 
     setup.list.setTicked(0, false); // the list is the user's again
     QVERIFY(!setup.list.entry(0).ticked);
+}
+
+void TestInstallRun::paintsEachStatusAndEachFileEnd_data()
+{
+    QTest::addColumn<QList<int>>("sizes"); // files a, b, c...
+    QTest::addColumn<QString>("skipped");  // the files that exist already and are skipped
+
+    QTest::newRow("a file within one block") << QList<int>{1000} << QString();
+    QTest::newRow("empty files") << QList<int>{0, 0} << QString();
+    QTest::newRow("files of many blocks") << QList<int>{300000, 2048, 5000} << QString();
+    QTest::newRow("a skipped file paints nothing of its own")
+        << QList<int>{3000, 3000, 3000} << "b";
+}
+
+// What a person sees: each status text and each file's end are painted before the run goes on
+// (the next file may take long to open); in between, the progress is painted now and then.
+void TestInstallRun::paintsEachStatusAndEachFileEnd()
+{
+    QFETCH(QList<int>, sizes);
+    QFETCH(QString, skipped);
+
+    Installation setup;
+    QStringList expected;
+    for (int i = 0; i < sizes.size(); ++i) {
+        const QString name = QChar(u'a' + i) + QStringLiteral(".scn");
+        setup.addSource(name, sizes.at(i));
+        if (skipped.contains(name.front())) {
+            setup.addExisting(name);
+            expected << QStringLiteral("ask C:\\Game\\SCENARIO\\") + name;
+            continue;
+        }
+        expected << "status " + copying(name) << "paint"
+                 << "file 100"
+                 << "overall 100"
+                 << "free space"
+                 << "paint";
+    }
+    expected << "status Ready."
+             << "paint";
+    setup.openAndTickAll();
+
+    QElapsedTimer running;
+    running.start();
+    QCOMPARE(setup.runCatchingError(), QString());
+    const qint64 elapsed = running.elapsed();
+
+    // The progress painted on the way: "file", "overall", "paint" together, each time.
+    QStringList fixedPaints;
+    qsizetype onTheWay = 0;
+    const QStringList& events = setup.ui.events;
+    for (qsizetype i = 0; i < events.size(); ++i) {
+        if (events.at(i).startsWith(QLatin1String("file ")) && i + 2 < events.size() &&
+            events.at(i + 1).startsWith(QLatin1String("overall ")) &&
+            events.at(i + 2) == QLatin1String("paint")) {
+            ++onTheWay;
+            i += 2;
+            continue;
+        }
+        fixedPaints << events.at(i);
+    }
+    QCOMPARE(fixedPaints, expected);
+    QVERIFY2(onTheWay <= elapsed / InstallRun::PaintInterval + 1,
+             qPrintable(QStringLiteral("%1 paints in %2 ms").arg(onTheWay).arg(elapsed)));
+}
+
+// Bytes x 100 no longer fits 32 bits beyond 21,474,836 bytes.
+void TestInstallRun::percentagesOfFilesOver21MB()
+{
+    Installation setup;
+    const qint64 smallSize = 1000;
+    const qint64 bigSize = 24 * 1024 * 1024 + 1;
+    setup.addSource(QStringLiteral("a.scn"), smallSize);
+    {
+        QFile big(setup.sourcePath(QStringLiteral("b.scn")));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(bigSize)); // sparse: quick to write and to read
+    }
+    setup.openAndTickAll();
+    QCOMPARE(setup.state.selectedTotal, smallSize + bigSize);
+    setup.run.setPaintInterval(0);
+
+    QCOMPARE(setup.runCatchingError(), QString());
+    QCOMPARE(QFileInfo(setup.gameFolderPath() + "/b.scn").size(), bigSize);
+
+    QList<int> expectedFile;
+    QList<int> expectedOverall;
+    for (qint64 done = 0; done < bigSize;) {
+        done = std::min(done + InstallRun::BlockSize, bigSize);
+        expectedFile << int(done * 100 / bigSize);
+        expectedOverall << int((smallSize + done) * 100 / (smallSize + bigSize));
+    }
+    expectedFile << 100; // the file's end
+    expectedOverall << 100;
+    QCOMPARE(setup.ui.fileProgress.mid(setup.ui.fileProgress.size() - expectedFile.size()),
+             expectedFile);
+    QCOMPARE(setup.ui.overallProgress.mid(setup.ui.overallProgress.size() - expectedOverall.size()),
+             expectedOverall);
+}
+
+// A real full disk: a tmpfs of 64 KB, which the test "tst_install_run_full_tmpfs" mounts in a
+// mount namespace of its own where the machine allows it.
+void TestInstallRun::fullDiskOnTmpfs()
+{
+    const QString small = qEnvironmentVariable("KORVANE_SMALL_TMPFS");
+    if (small.isEmpty())
+        QSKIP("KORVANE_SMALL_TMPFS names no small tmpfs: the machine allowed no mount "
+              "(run as root with CAP_SYS_ADMIN for tst_install_run_full_tmpfs to mount one)");
+
+    Installation setup;
+    const QString scenarioFolder = small + QStringLiteral("/Game/SCENARIO");
+    QVERIFY(QDir().mkpath(scenarioFolder));
+    const auto tidy =
+        qScopeGuard([&] { QDir(small + QStringLiteral("/Game")).removeRecursively(); });
+    setup.world.addDrive(QLatin1Char('D'), small);
+    setup.state.gameFolder = QStringLiteral("D:\\Game");
+    const QByteArray first = setup.addSource(QStringLiteral("a.scn"), 5000);
+    setup.addSource(QStringLiteral("b.scn"), 200000); // more than the whole disk
+    setup.addSource(QStringLiteral("c.scn"), 3000);
+    const QByteArray old = QByteArray("the old b.scn ").repeated(500);
+    {
+        QFile existing(scenarioFolder + QStringLiteral("/b.scn"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QCOMPARE(existing.write(old), qint64(old.size()));
+    }
+    setup.openAndTickAll();
+    setup.ui.answers = {OverwriteFile};
+
+    RecordingReporter reporter;
+    setErrorReporter(&reporter);
+    const auto restore = qScopeGuard([] { setErrorReporter(nullptr); });
+    runGuarded([&] { setup.run.start(); });
+
+    QCOMPARE(reporter.shown, QStringList{"I/O error 112."});
+    QCOMPARE(setup.filesIn(scenarioFolder), (QStringList{"a.scn", "b.scn"})); // nothing hidden
+    QFile copied(scenarioFolder + QStringLiteral("/a.scn"));
+    QVERIFY(copied.open(QIODevice::ReadOnly));
+    QVERIFY(copied.readAll() == first);
+    QFile kept(scenarioFolder + QStringLiteral("/b.scn"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(kept.readAll() == old);
+    QCOMPARE(setup.ui.statuses.last(), copying(QStringLiteral("b.scn")));
+    QVERIFY(!setup.run.isRunning());
 }
 
 QTEST_GUILESS_MAIN(TestInstallRun)
