@@ -5,6 +5,7 @@
 #include "WinPath.h"
 
 #include <QEventLoop>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 
@@ -30,6 +31,8 @@ VideoPlayer::VideoPlayer(QObject* parent) : QObject(parent)
     connect(&m_player, &QMediaPlayer::playbackStateChanged, this,
             &VideoPlayer::playbackStateChanged);
     connect(&m_player, &QMediaPlayer::errorOccurred, this, &VideoPlayer::playbackFailed);
+    connect(&m_player, &QMediaPlayer::errorOccurred, this, &VideoPlayer::openFailed);
+    connect(&m_player, &QMediaPlayer::mediaStatusChanged, this, &VideoPlayer::openStatusChanged);
 }
 
 VideoPlayer::~VideoPlayer()
@@ -53,37 +56,44 @@ void VideoPlayer::open()
     if (!hostPath)
         throw EInOutError(error);
 
-    // The back end loads asynchronously and repeats a failure several times over: the first
-    // text is the one that tells the cause.
-    QString firstError;
     QEventLoop loop;
-    connect(&m_player, &QMediaPlayer::errorOccurred, &loop,
-            [&](QMediaPlayer::Error, const QString& text) {
-                if (firstError.isEmpty())
-                    firstError = text.isEmpty() ? tr("Unknown error code") : text;
-                loop.quit();
-            });
-    connect(&m_player, &QMediaPlayer::mediaStatusChanged, &loop,
-            [&](QMediaPlayer::MediaStatus status) {
-                if (isSettled(status))
-                    loop.quit();
-            });
+    m_openWait = &loop;
+    m_openError.clear();
+    const auto stopListening = qScopeGuard([this] { m_openWait = nullptr; });
     QTimer::singleShot(openTimeoutMs, &loop, &QEventLoop::quit);
 
     m_player.setSource(QUrl::fromLocalFile(*hostPath));
-    if (firstError.isEmpty() && !isSettled(m_player.mediaStatus()))
+    if (m_openError.isEmpty() && !isSettled(m_player.mediaStatus()))
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
-    if (firstError.isEmpty() && !isLoaded(m_player.mediaStatus()))
-        firstError = tr("The media file %1 could not be loaded in time").arg(m_fileName);
-    if (!firstError.isEmpty()) {
+    QString failure = m_openError;
+    if (failure.isEmpty() && !isLoaded(m_player.mediaStatus()))
+        failure = tr("The media file %1 could not be loaded in time").arg(m_fileName);
+    if (!failure.isEmpty()) {
         m_player.setSource(QUrl());
-        throw Exception(firstError);
+        throw Exception(failure);
     }
 
     m_open = true;
     m_hasVideo = m_player.hasVideo();
     attachDisplay();
+}
+
+void VideoPlayer::openFailed(QMediaPlayer::Error, const QString& text)
+{
+    if (!m_openWait)
+        return;
+    // The back end loads asynchronously and repeats a failure several times over: the first
+    // text is the one that tells the cause.
+    if (m_openError.isEmpty())
+        m_openError = text.isEmpty() ? tr("Unknown error code") : text;
+    m_openWait->quit();
+}
+
+void VideoPlayer::openStatusChanged(QMediaPlayer::MediaStatus status)
+{
+    if (m_openWait && isSettled(status))
+        m_openWait->quit();
 }
 
 void VideoPlayer::close()

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QString>
 
+class QEventLoop;
+
 // Plays one media file into a VideoDisplay. The file is a Windows path, so a bare name resolves
 // against the current directory through the platform layer (and "Intro.avi" finds a medium's
 // "intro.avi"). open() and close() finish before they return; play() does not, and the end of the
@@ -48,6 +50,9 @@ Q_SIGNALS:
 private:
     void attachDisplay();
     void detachDisplay();
+    // While open() waits for the back end: keep the first error, stop waiting once it is known.
+    void openFailed(QMediaPlayer::Error error, const QString& text);
+    void openStatusChanged(QMediaPlayer::MediaStatus status);
     void playbackStateChanged(QMediaPlayer::PlaybackState state);
     void playbackFailed();
     void endPlayback();
@@ -55,6 +60,9 @@ private:
     QMediaPlayer m_player;
     QAudioOutput m_audio;
     QString m_fileName;
+    // The loop open() waits in, only while it waits, and the first error reported meanwhile.
+    QEventLoop* m_openWait = nullptr;
+    QString m_openError;
     QPointer<VideoDisplay> m_display;
     QPointer<VideoDisplay> m_attached;
     bool m_open = false;
