@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -40,6 +41,37 @@ protected:
             ++shown;
         return false;
     }
+};
+
+// Spoils the intro's file the first time the event loop runs, which is inside the wait of the
+// open while the window is built: the back end already reads the file it opened, so that open
+// succeeds, and the reopen in FormCreate meets the spoilt file.
+class SpoilDuringFirstOpen : public QObject
+{
+public:
+    SpoilDuringFirstOpen(QString path, QByteArray junk) : m_path(std::move(path)), m_junk(junk)
+    {
+        m_timer = startTimer(0);
+    }
+    bool spoilt() const { return m_timer == 0; }
+
+protected:
+    void timerEvent(QTimerEvent*) override
+    {
+        killTimer(std::exchange(m_timer, 0));
+        // Replaced, not rewritten: the file handle the back end holds keeps the old content.
+        QFile::remove(m_path);
+        if (!m_junk.isNull()) {
+            QFile file(m_path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(m_junk);
+        }
+    }
+
+private:
+    QString m_path;
+    QByteArray m_junk;
+    int m_timer = 0;
 };
 
 bool isRed(QRgb pixel)
@@ -68,6 +100,8 @@ private Q_SLOTS:
     void closesOn_data();
     void closesOn();
     void lateNotificationChangesNothing();
+    void reopenFails_data();
+    void reopenFails();
 
     void endsByItself_data();
     void endsByItself();
@@ -79,6 +113,7 @@ private:
     void putIntro(const QString& cachedName, const QString& nameOnMedium = "Intro.avi");
     TIntroForm* showIntro();
     VideoDisplay* displayOf(TIntroForm* form);
+    void perform(const QString& action, TIntroForm* form);
 
     QTemporaryDir m_cache;
     std::unique_ptr<TestWorld> m_world;
@@ -142,6 +177,28 @@ TIntroForm* TestIntroForm::showIntro()
 VideoDisplay* TestIntroForm::displayOf(TIntroForm* form)
 {
     return form->findChild<VideoDisplay*>(QStringLiteral("DisplayPanel"));
+}
+
+// A key press or a mouse press on the intro, as closesOn's rows name them.
+void TestIntroForm::perform(const QString& action, TIntroForm* form)
+{
+    VideoDisplay* panel = displayOf(form);
+    if (action == "key A")
+        QTest::keyClick(form, Qt::Key_A);
+    else if (action == "key Escape")
+        QTest::keyClick(form, Qt::Key_Escape);
+    else if (action == "key Shift")
+        QTest::keyClick(form, Qt::Key_Shift);
+    else if (action == "key on panel")
+        QTest::keyClick(panel, Qt::Key_Space);
+    else if (action == "left click panel")
+        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(240, 180));
+    else if (action == "right click panel")
+        QTest::mousePress(panel, Qt::RightButton, {}, QPoint(1, 1));
+    else if (action == "click border")
+        QTest::mouseClick(form, Qt::LeftButton, {}, panel->geometry().topLeft() - QPoint(2, 2));
+    else
+        QFAIL(qPrintable("no such action: " + action));
 }
 
 void TestIntroForm::displayPlace_data()
@@ -234,20 +291,7 @@ void TestIntroForm::closesOn()
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QTRY_VERIFY(panel->hasPicture());
 
-    if (action == "key A")
-        QTest::keyClick(form, Qt::Key_A);
-    else if (action == "key Escape")
-        QTest::keyClick(form, Qt::Key_Escape);
-    else if (action == "key Shift")
-        QTest::keyClick(form, Qt::Key_Shift);
-    else if (action == "key on panel")
-        QTest::keyClick(panel, Qt::Key_Space);
-    else if (action == "left click panel")
-        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(240, 180));
-    else if (action == "right click panel")
-        QTest::mousePress(panel, Qt::RightButton, {}, QPoint(1, 1));
-    else if (action == "click border")
-        QTest::mouseClick(form, Qt::LeftButton, {}, panel->geometry().topLeft() - QPoint(2, 2));
+    perform(action, form);
 
     if (closes) {
         QTRY_VERIFY(form.isNull());
@@ -280,6 +324,59 @@ void TestIntroForm::lateNotificationChangesNothing()
     QCOMPARE(finished.size(), 1);
     QCOMPARE(m_shows.shown, 1);
     QVERIFY(m_reporter.messages.isEmpty());
+}
+
+void TestIntroForm::reopenFails_data()
+{
+    QTest::addColumn<QByteArray>("junk");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("closes");
+
+    const QByteArray notes("These are the release notes, not a video.\n");
+    QTest::newRow("replaced by text, then a key") << notes << "key A" << true;
+    QTest::newRow("replaced by text, then a click on the panel")
+        << notes << "left click panel" << true;
+    QTest::newRow("replaced by text, then a click on the border")
+        << notes << "click border" << false;
+    QTest::newRow("deleted, then a key") << QByteArray() << "key Escape" << true;
+}
+
+void TestIntroForm::reopenFails()
+{
+    QFETCH(QByteArray, junk);
+    QFETCH(QString, action);
+    QFETCH(bool, closes);
+    putIntro("long.avi");
+    SpoilDuringFirstOpen spoiler(QDir(m_world->medium()).filePath("Intro.avi"), junk);
+
+    QPointer<TIntroForm> form = new TIntroForm(nullptr);
+    QVERIFY(spoiler.spoilt());
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY(!m_reporter.messages.first().isEmpty());
+
+    // The window still comes up, black over the whole screen, its panel where it was drawn.
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    VideoDisplay* panel = displayOf(form);
+    auto* player = form->findChild<VideoPlayer*>(QStringLiteral("MediaPlayer"));
+    QCOMPARE(form->geometry(), QGuiApplication::primaryScreen()->geometry());
+    QCOMPARE(panel->geometry(), QRect(55, 56, 369, 248));
+    QVERIFY(!player->isOpen());
+    QVERIFY(!player->attachedDisplay());
+    QTest::qWait(300);
+    const QImage shot = form->grab().toImage();
+    for (const QPoint& point : {panel->geometry().center(), panel->geometry().topLeft()})
+        QCOMPARE(QColor(shot.pixel(point)), QColor(Qt::black));
+
+    perform(action, form);
+    if (closes) {
+        QTRY_VERIFY(form.isNull());
+    } else {
+        QTest::qWait(300);
+        QVERIFY(!form.isNull());
+        QVERIFY(form->isVisible());
+    }
+    QCOMPARE(m_reporter.messages.size(), 1);
 }
 
 void TestIntroForm::endsByItself_data()
