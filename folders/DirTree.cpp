@@ -110,6 +110,19 @@ private:
     bool m_wasEnabled;
 };
 
+// Takes a node out of its parent and frees it with all it holds.
+void removeChild(QTreeWidgetItem* parent, QTreeWidgetItem* child)
+{
+    const std::unique_ptr<QTreeWidgetItem> taken(parent->takeChild(parent->indexOfChild(child)));
+}
+
+// Takes all of a node's children out of the tree and frees them.
+void removeChildren(QTreeWidgetItem* node)
+{
+    const QList<QTreeWidgetItem*> children = node->takeChildren();
+    std::vector<std::unique_ptr<QTreeWidgetItem>> taken(children.begin(), children.end());
+}
+
 } // namespace
 
 TDirectoryTree::TDirectoryTree(QWidget* parent) : QTreeWidget(parent)
@@ -253,7 +266,7 @@ void TDirectoryTree::setShowRecycleBin(bool show)
     if (show) {
         addRecycleBinNode();
     } else {
-        delete m_recycleBinNode;
+        removeChild(m_desktopNode, m_recycleBinNode);
         m_recycleBinNode = nullptr;
     }
 }
@@ -361,7 +374,7 @@ void TDirectoryTree::FillOnExpanding(QTreeWidgetItem* node)
         if (node->data(0, DataRole).toString() == filled)
             return;
         const UpdatesSuspended suspended(this);
-        qDeleteAll(node->takeChildren());
+        removeChildren(node);
         AddSubfolders(NodePath(node), node, 1);
         node->setData(0, DataRole, filled);
         sortChildren(node);
