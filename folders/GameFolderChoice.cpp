@@ -4,7 +4,6 @@
 #include "FolderDialog.h"
 #include "Guarded.h"
 
-#include <QScopeGuard>
 #include <QWidget>
 
 bool FolderDialogAutoOpen::shouldOpen(bool gameFolderKnown)
@@ -35,15 +34,18 @@ void GameFolderChooser::ChooseGameFolder()
         return;
     QWidget* owner = m_host.dialogOwner();
     std::optional<QString> chosen;
-    {
-        // The activation that the closing hands back to the owner is no return of the user's;
-        // when the owner is active already, no such activation comes.
-        const auto closed = qScopeGuard([this, owner] {
-            if (!owner || !owner->isActiveWindow())
-                m_autoOpen.dialogClosed();
-        });
+    try {
         chosen = m_dialog->choose(owner, m_host.gameFolder());
+    } catch (...) {
+        // The error goes on to the caller's error box, whose closing activates the owner whether
+        // or not the owner was active before.
+        m_autoOpen.dialogClosed();
+        throw;
     }
+    // The activation that the closing hands back to the owner is no return of the user's;
+    // when the owner is active already, no such activation comes.
+    if (!owner || !owner->isActiveWindow())
+        m_autoOpen.dialogClosed();
     if (chosen)
         runQuietly([this, &chosen] { adopt(*chosen); });
 }

@@ -21,13 +21,19 @@ public:
 // When the folder dialog opens by itself. While no game folder is known it opens on the first
 // activation of the main window, and whenever the user comes back to the main window from
 // elsewhere; never on the activation that merely follows its own closing, so that Cancel lets
-// the user reach the rest of the window.
+// the user reach the rest of the window, nor on the one that follows the error box of a dialog
+// that could not be made, which would fail again at once, for ever.
+//
+// That activation counts as the echo however late it comes: without a window manager, or with
+// one that does not hand the activation back, it is the user's first click into the main window,
+// and opening the dialog then would keep them from the exit button all the same.
 class FolderDialogAutoOpen
 {
 public:
     // The main window became active: whether the dialog should open now.
     bool shouldOpen(bool gameFolderKnown);
-    // The dialog closed, however it was opened: the activation this brings is no return.
+    // The dialog closed, however it was opened, or could not be made: the activation this brings
+    // (or that of the error box's closing) is no return.
     void dialogClosed();
     // The next activation counts as a return (after the intro has played).
     void rearm();

@@ -1,6 +1,7 @@
 #include "FolderDialog.h"
 #include "Guarded.h"
 #include "Install_MainForm.h"
+#include "Install_NewFolderPromptForm.h"
 #include "TestWorld.h"
 
 #include <QDir>
@@ -38,6 +39,32 @@ public:
     QStringList messages;
 };
 
+// Behaves as the error box does towards the windows: it takes the activation while it shows and
+// hands it back to the window that had it when it closes. A program that answers that
+// activation with a new error would come back here without end; the test stops it at a few.
+class ActivatingReporter : public ErrorReporter
+{
+public:
+    void showError(const QString& message) override
+    {
+        messages << message;
+        if (messages.size() > 5)
+            return;
+        QWidget* previous = QApplication::activeWindow();
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        handedOver &= QTest::qWaitForWindowActive(&box);
+        box.hide();
+        if (previous) {
+            previous->activateWindow();
+            handedOver &= QTest::qWaitForWindowActive(previous);
+        }
+    }
+    QStringList messages;
+    bool handedOver = true; // every activation took place
+};
+
 template <class Widget> Widget* control(const QWidget& form, const char* name)
 {
     auto* widget = form.findChild<Widget*>(QLatin1String(name));
@@ -68,6 +95,7 @@ private Q_SLOTS:
     void selectButtonAdoptsTheChoice_data();
     void selectButtonAdoptsTheChoice();
     void activationOffersTheDialogOnce();
+    void brokenDialogShowsOneError();
     void startChecksTheGameFolder_data();
     void startChecksTheGameFolder();
 
@@ -154,6 +182,35 @@ void MainFormFolderTest::activationOffersTheDialogOnce()
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(dialog.starts.size(), 2);
+}
+
+// A desktop folder stored as a number makes the folder dialog fail as it is made.
+void MainFormFolderTest::brokenDialogShowsOneError()
+{
+    TestWorld world;
+    makeWorld(world, false);
+    world.writeUserReg(
+        "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders] 1\n"
+        "\"Desktop\"=dword:00000001\n\n");
+    ActivatingReporter reporter;
+    setErrorReporter(&reporter);
+    TNewFolderPromptForm prompt;
+    SelectDirFolderDialog dialog(prompt);
+    MainFormServices services;
+    services.folderDialog = &dialog;
+    TMainForm form(services);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::qWait(50);
+    QCOMPARE(reporter.messages, QStringList{"Invalid data type for 'Desktop'"});
+    QVERIFY(reporter.handedOver);
+    QVERIFY(form.isActiveWindow());
+
+    // The select button still tries, and its error box brings no second one.
+    QTest::mouseClick(control<QToolButton>(form, "SelectDir_SButton"), Qt::LeftButton);
+    QTest::qWait(50);
+    QCOMPARE(reporter.messages.size(), 2);
 }
 
 void MainFormFolderTest::startChecksTheGameFolder_data()

@@ -1,8 +1,11 @@
+#include "Errors.h"
 #include "FolderDialog.h"
 #include "FolderWorld.h"
 #include "GameFolderChoice.h"
+#include "Guarded.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <deque>
 
@@ -17,19 +20,23 @@ public:
     void showGameFolder() override { calls << "show " + folder; }
     void selectTypeFolders() override { calls << "types " + folder; }
     void showFreeSpace() override { calls << "space " + folder; }
-    QWidget* dialogOwner() override { return nullptr; }
+    QWidget* dialogOwner() override { return owner; }
 
     QString folder;
+    QWidget* owner = nullptr;
     QStringList calls;
 };
 
-// The user at the folder dialog: each opening takes the next answer.
+// The user at the folder dialog: each opening takes the next answer. A dialog that cannot be
+// made (its tree fails to build) throws at every opening.
 class ScriptedDialog : public FolderDialog
 {
 public:
     std::optional<QString> choose(QWidget*, const QString& start) override
     {
         starts << start;
+        if (broken)
+            throw Exception(QStringLiteral("Invalid data type for 'Desktop'"));
         if (answers.empty())
             return std::nullopt;
         const auto answer = answers.front();
@@ -39,6 +46,14 @@ public:
 
     std::deque<std::optional<QString>> answers;
     QStringList starts;
+    bool broken = false;
+};
+
+class RecordingReporter : public ErrorReporter
+{
+public:
+    void showError(const QString& message) override { messages << message; }
+    QStringList messages;
 };
 
 } // namespace
@@ -53,6 +68,8 @@ private Q_SLOTS:
     void autoOpenPolicy_data();
     void autoOpenPolicy();
     void cancelDoesNotTrapTheUser();
+    void brokenDialogDoesNotLoop_data();
+    void brokenDialogDoesNotLoop();
     void selectButtonAlwaysOpens();
     void checkBeforeRun_data();
     void checkBeforeRun();
@@ -133,6 +150,8 @@ void TestGameFolder::autoOpenPolicy()
             policy.dialogClosed();
         else if (step == "i")
             policy.rearm();
+        else
+            QFAIL(qPrintable("unknown step " + step));
     }
     QCOMPARE(seen.join(u' '), opens);
 }
@@ -154,6 +173,56 @@ void TestGameFolder::cancelDoesNotTrapTheUser()
     QCOMPARE(host.folder, QStringLiteral("C:\\Games"));
     chooser.FormActivate();
     chooser.FormActivate();
+    QCOMPARE(dialog.starts.size(), 3);
+}
+
+void TestGameFolder::brokenDialogDoesNotLoop_data()
+{
+    QTest::addColumn<QString>("firstAttempt");
+    QTest::newRow("start-up activation") << "activation";
+    QTest::newRow("select button") << "button";
+    QTest::newRow("check before a run") << "check";
+}
+
+// A dialog that cannot be made fails with an error box; closing the box activates the main
+// window, which must not try again by itself, or the user meets the same box for ever.
+void TestGameFolder::brokenDialogDoesNotLoop()
+{
+    QFETCH(QString, firstAttempt);
+    RecordingReporter reporter;
+    setErrorReporter(&reporter);
+    const auto restore = qScopeGuard([] { setErrorReporter(nullptr); });
+    // The main window is active when the dialog fails, having never lost the activation.
+    QWidget mainWindow;
+    mainWindow.show();
+    mainWindow.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
+    Host host;
+    host.owner = &mainWindow;
+    ScriptedDialog dialog;
+    dialog.broken = true;
+    GameFolderChooser chooser(host, &dialog);
+    const auto activate = [&chooser] { runGuarded([&chooser] { chooser.FormActivate(); }); };
+
+    if (firstAttempt == "activation")
+        activate();
+    else if (firstAttempt == "button")
+        runGuarded([&chooser] { chooser.ChooseGameFolder(); });
+    else
+        runGuarded([&chooser] { chooser.checkBeforeRun(); });
+    QCOMPARE(dialog.starts.size(), 1);
+    QCOMPARE(reporter.messages, QStringList{"Invalid data type for 'Desktop'"});
+
+    activate(); // the box closes
+    QCOMPARE(dialog.starts.size(), 1);
+    QCOMPARE(reporter.messages.size(), 1);
+
+    activate(); // back from elsewhere: one more try, one more box, and again no loop
+    activate();
+    QCOMPARE(dialog.starts.size(), 2);
+    QCOMPARE(reporter.messages.size(), 2);
+
+    runGuarded([&chooser] { chooser.ChooseGameFolder(); }); // the button always tries
     QCOMPARE(dialog.starts.size(), 3);
 }
 
