@@ -21,7 +21,6 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane Installer"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Korvane Installer"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/korvane.png")));

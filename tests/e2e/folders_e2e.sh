@@ -6,11 +6,23 @@
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init folders
+command -v xprop >/dev/null || e2e_skip "xprop is not installed"
 
 DIALOG_TITLE="Select Age of Empires.* folder\.\."
 DIALOG_SIZE="369x276"
 PROMPT_TITLE="Create new folder"
 NEW_FOLDER="Korvane Maps"
+
+# The title the window shows, exactly as its _NET_WM_NAME property holds it (UTF-8).
+window_title() {
+    LC_ALL=C.UTF-8 xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
+}
+
+expect_title() { # window title what
+    local shown
+    shown=$(window_title "$1")
+    [ "$shown" = "$2" ] || e2e_fail "the $3 is titled \"$shown\", not \"$2\""
+}
 
 e2e_make_world --no-game-entry
 e2e_start
@@ -21,6 +33,9 @@ dialog=$(e2e_wait_window "$DIALOG_TITLE" "$DIALOG_SIZE" 10) ||
     e2e_fail "the folder dialog did not open by itself after start-up"
 sleep 0.5
 e2e_shot dialog-at-start
+# Each window keeps its own title, with nothing appended.
+expect_title "$dialog" "Select Age of Empires™ folder.." "folder dialog"
+expect_title "$E2E_MAIN" "Korvane Installer" "main window"
 
 # Cancel: the main window comes back and the dialog stays closed.
 xdotool windowfocus --sync "$dialog" key Escape 2>/dev/null || xdotool windowfocus "$dialog" key Escape
