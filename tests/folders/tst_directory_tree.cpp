@@ -282,6 +282,9 @@ void TestDirectoryTree::nodePaths_data()
                             << "C:\\Games\\AoE";
     QTest::newRow("folder on the desktop") << "desktop/Ezra/inside"
                                            << "c:\\users\\me\\Desktop\\Ezra\\inside";
+    // Only a drive's label loses what follows its colon.
+    QTest::newRow("folder with a colon second") << "C:[SYSTEM]/Games/AoE/a:b"
+                                                << "C:\\Games\\AoE\\a:b";
 }
 
 void TestDirectoryTree::nodePaths()
@@ -289,6 +292,7 @@ void TestDirectoryTree::nodePaths()
     QFETCH(QString, node);
     QFETCH(QString, path);
     FolderWorld world;
+    QVERIFY(QDir().mkpath(world.onC(QStringLiteral("Games/AoE/a:b"))));
     TDirectoryTree tree;
     tree.setDirectory(QStringLiteral("C:\\Games\\AoE"));
     QTreeWidgetItem* item = nullptr;
