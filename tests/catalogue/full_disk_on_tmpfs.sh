@@ -10,7 +10,8 @@ small=$(mktemp -d "${TMPDIR:-/tmp}/korvane-small-disk.XXXXXX") || exit 1
 trap 'rmdir "$small"' EXIT
 
 if unshare -m true 2>/dev/null; then
-    # 77: the mount was refused inside the namespace.
+    # 77: the mount was refused inside the namespace. The inner shell expands its arguments.
+    # shellcheck disable=SC2016
     unshare -m sh -c '
         mount -t tmpfs -o size=64k tmpfs "$1" 2>/dev/null || exit 77
         KORVANE_SMALL_TMPFS=$1 "$2" "$3"' sh "$small" "$test_binary" "$case_name"
