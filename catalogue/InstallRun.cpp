@@ -173,9 +173,13 @@ void InstallRun::copyFile(const QString& entryName, const QString& name,
             (replaced & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
             throw EInOutError(accessDenied);
         PendingFile target(destination, m_pendingName);
+        // The bars start where this file starts: a file copied between two progress paints must
+        // not leave the previous file's 100 on show for the whole run.
+        const qint64 size = source.size();
+        m_ui.setFileProgress(percent(0, size));
+        m_ui.setOverallProgress(percent(m_state.copiedTotal, m_state.selectedTotal));
         showStatus(QStringLiteral("Copying %1 ...").arg(name));
 
-        const qint64 size = source.size();
         qint64 done = 0;
         std::array<char, BlockSize> buffer;
         while (const qint64 got = source.read(buffer.data(), BlockSize)) {

@@ -16,6 +16,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -624,6 +625,8 @@ void TestInstallRun::paintsEachStatusAndEachFileEnd()
     QFETCH(QString, skipped);
 
     Installation setup;
+    const qint64 total = std::accumulate(sizes.cbegin(), sizes.cend(), qint64(0));
+    qint64 copied = 0;
     QStringList expected;
     for (int i = 0; i < sizes.size(); ++i) {
         const QString name = QChar(u'a' + i) + QStringLiteral(".scn");
@@ -633,7 +636,12 @@ void TestInstallRun::paintsEachStatusAndEachFileEnd()
             expected << QStringLiteral("ask C:\\Game\\SCENARIO\\") + name;
             continue;
         }
-        expected << "status " + copying(name) << "paint"
+        // Each file's status is painted with the bars where that file starts.
+        const int startShare = total == 0 ? 100 : int(copied * 100 / total);
+        copied += sizes.at(i);
+        expected << QStringLiteral("file %1").arg(sizes.at(i) == 0 ? 100 : 0)
+                 << QStringLiteral("overall %1").arg(startShare) << "status " + copying(name)
+                 << "paint"
                  << "file 100"
                  << "overall 100"
                  << "free space"
