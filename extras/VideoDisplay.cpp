@@ -11,12 +11,6 @@ VideoDisplay::VideoDisplay(QWidget* parent) : QWidget(parent), m_sink(new QVideo
     connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoDisplay::showFrame);
 }
 
-void VideoDisplay::clearPicture()
-{
-    m_picture = QImage();
-    update();
-}
-
 void VideoDisplay::showFrame(const QVideoFrame& frame)
 {
     // An invalid frame comes when the stream stops: keep the last picture rather than flash.

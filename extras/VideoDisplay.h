@@ -19,7 +19,6 @@ public:
 
     QVideoSink* videoSink() const { return m_sink; }
     bool hasPicture() const { return !m_picture.isNull(); }
-    void clearPicture();
 
 Q_SIGNALS:
     void mousePressed();

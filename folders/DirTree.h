@@ -73,7 +73,6 @@ public:
     bool isEditingLabel() const { return state() == EditingState; }
     void setReadOnly(bool readOnly);
 
-    DirectoryFollower* fileListBox() const { return m_fileListBox; }
     void setFileListBox(DirectoryFollower* follower) { m_fileListBox = follower; }
 
     // Makes the folder name in Directory and selects it. Reports nothing.
@@ -95,10 +94,7 @@ public:
     static NodeKind kindOf(const QTreeWidgetItem* node);
     QIcon image(int index) const { return m_images.value(index); }
 
-    QString desktopName() const { return m_desktopName; }
     QString desktopFolder() const { return m_desktopFolder; }
-    QString myComputerName() const { return m_myComputerName; }
-    QString recycleBinName() const { return m_recycleBinName; }
 
 Q_SIGNALS:
     // After every change of the selected node, once directory() names the new node's folder.
