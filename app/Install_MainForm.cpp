@@ -166,7 +166,7 @@ void TMainForm::FormActivate()
 
 void TMainForm::ChangeScenarioType()
 {
-    ScenarioTypes::selectTypeFolders(m_state, ui->FileTypeCombo->currentIndex());
+    selectTypeFolders();
     ui->ScenDescMemo->clear();
     ScenarioCatalogue::fillFileList(*m_list, m_state.sourceFolder);
     if (m_list->rowCount() == 0)
@@ -284,7 +284,6 @@ void TMainForm::SelectDir_SButtonClick()
 
 void TMainForm::setFolderDialog(FolderDialog* dialog)
 {
-    m_services.folderDialog = dialog;
     m_gameFolderChooser.setDialog(dialog);
 }
 

@@ -73,6 +73,7 @@ private:
     void showFreeSpace() override;
     int askDuplicate(const QString& destinationPath) override;
     void checkGameFolder() override;
+    void paintNow() override;
 
     // What the game-folder choice reads and refreshes in this window.
     QString gameFolder() const override { return m_state.gameFolder; }
@@ -80,7 +81,6 @@ private:
     void showGameFolder() override;
     void selectTypeFolders() override;
     QWidget* dialogOwner() override { return this; }
-    void paintNow() override;
 
     std::unique_ptr<Ui::TMainForm> ui;
     MainFormServices m_services;
