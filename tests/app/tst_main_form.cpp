@@ -1,7 +1,9 @@
 #include "FontSubstitutes.h"
+#include "FormControls.h"
 #include "Guarded.h"
 #include "Install_MainForm.h"
 #include "IntroLauncher.h"
+#include "TestDoubles.h"
 #include "TestWorld.h"
 
 #include <QAccessible>
@@ -27,13 +29,6 @@ const char* const uninstallSection =
     "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Age of "
     "Empires] 1796692437\n";
 
-class RecordingReporter : public ErrorReporter
-{
-public:
-    QStringList messages;
-    void showError(const QString& message) override { messages.append(message); }
-};
-
 // Stands in for the intro window: counts the showings, or fails as a missing video does.
 class CountingIntro : public IntroLauncher
 {
@@ -47,28 +42,6 @@ public:
             throw std::runtime_error("Intro.avi cannot be opened");
     }
 };
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-template <class Widget = QWidget> Widget* control(const QWidget& form, const QString& name)
-{
-    auto* widget = form.findChild<Widget*>(name);
-    if (widget == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
 
 bool textFits(const QLabel& label)
 {

@@ -1,7 +1,9 @@
-#include "FolderDialog.h"
+#include "FormControls.h"
 #include "Guarded.h"
 #include "Install_MainForm.h"
 #include "Install_NewFolderPromptForm.h"
+#include "ScriptedFolderDialog.h"
+#include "TestDoubles.h"
 #include "TestWorld.h"
 
 #include <QDir>
@@ -10,34 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <deque>
 
 namespace {
-
-// The user at the folder dialog: each opening takes the next answer (none: Cancel).
-class ScriptedDialog : public FolderDialog
-{
-public:
-    std::optional<QString> choose(QWidget*, const QString& start) override
-    {
-        starts << start;
-        if (answers.empty())
-            return std::nullopt;
-        const auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<std::optional<QString>> answers;
-    QStringList starts;
-};
-
-class QuietReporter : public ErrorReporter
-{
-public:
-    void showError(const QString& message) override { messages << message; }
-    QStringList messages;
-};
 
 // Behaves as the error box does towards the windows: it takes the activation while it shows and
 // hands it back to the window that had it when it closes. A program that answers that
@@ -64,14 +40,6 @@ public:
     QStringList messages;
     bool handedOver = true; // every activation took place
 };
-
-template <class Widget> Widget* control(const QWidget& form, const char* name)
-{
-    auto* widget = form.findChild<Widget*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
 
 // A prefix with the game in C:\Games\AoE and a second drive D.
 void makeWorld(TestWorld& world, bool gameEntry)
@@ -100,7 +68,7 @@ private Q_SLOTS:
     void startChecksTheGameFolder();
 
 private:
-    QuietReporter m_reporter;
+    RecordingReporter m_reporter;
 };
 
 void MainFormFolderTest::selectButtonAdoptsTheChoice_data()
@@ -135,7 +103,7 @@ void MainFormFolderTest::selectButtonAdoptsTheChoice()
     TestWorld world;
     makeWorld(world, true);
     TMainForm form{MainFormServices()};
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     dialog.answers.push_back(answer);
     form.setFolderDialog(&dialog);
 
@@ -153,7 +121,7 @@ void MainFormFolderTest::activationOffersTheDialogOnce()
 {
     TestWorld world;
     makeWorld(world, false);
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     MainFormServices services;
     services.folderDialog = &dialog;
     TMainForm form(services);
@@ -228,7 +196,7 @@ void MainFormFolderTest::startChecksTheGameFolder()
     TestWorld world;
     makeWorld(world, true);
     TMainForm form{MainFormServices()};
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     form.setFolderDialog(&dialog);
     if (removeFolder)
         QVERIFY(QDir(world.driveC() + QStringLiteral("/Games/AoE")).removeRecursively());

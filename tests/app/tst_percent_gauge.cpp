@@ -1,4 +1,5 @@
 #include "PercentGauge.h"
+#include "TestDoubles.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -22,21 +23,6 @@ QImage paintedGauge(const QSize& size, int percent)
     gauge.render(&image);
     return image;
 }
-
-// Counts the paints a widget gets.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 } // namespace
 

@@ -1,7 +1,9 @@
 #include "DuplicatePrompt.h"
+#include "FormControls.h"
 #include "Guarded.h"
 #include "Install_MainForm.h"
 #include "ScenarioFile.h"
+#include "TestDoubles.h"
 #include "TestWorld.h"
 
 #include <QApplication>
@@ -17,13 +19,6 @@
 #include <functional>
 
 namespace {
-
-class RecordingReporter : public ErrorReporter
-{
-public:
-    QStringList messages;
-    void showError(const QString& message) override { messages.append(message); }
-};
 
 class ScriptedPrompt : public DuplicatePrompt
 {
@@ -67,10 +62,7 @@ struct Window
 
     template <class Widget = QWidget> Widget* control(const char* name) const
     {
-        auto* widget = form->findChild<Widget*>(QLatin1String(name));
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
+        return ::control<Widget>(*form, QLatin1String(name));
     }
     QTreeView* list() const { return control<QTreeView>("FileListView"); }
     QAbstractItemModel* model() const { return list()->model(); }

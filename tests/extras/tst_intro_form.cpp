@@ -3,6 +3,7 @@
 #include "Guarded.h"
 #include "Install_IntroForm.h"
 #include "MediaBackend.h"
+#include "TestDoubles.h"
 #include "TestWorld.h"
 #include "VideoDisplay.h"
 
@@ -20,28 +21,6 @@
 #include <utility>
 
 namespace {
-
-class RecordingReporter : public ErrorReporter
-{
-public:
-    void showError(const QString& message) override { messages.append(message); }
-    QStringList messages;
-};
-
-// Counts the intro windows that ever became visible.
-class ShowCounter : public QObject
-{
-public:
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && qobject_cast<TIntroForm*>(watched))
-            ++shown;
-        return false;
-    }
-};
 
 // Spoils the intro's file the first time the event loop runs, which is inside the wait of the
 // open while the window is built: the back end already reads the file it opened, so that open
@@ -118,7 +97,7 @@ private:
     QTemporaryDir m_cache;
     std::unique_ptr<TestWorld> m_world;
     RecordingReporter m_reporter;
-    ShowCounter m_shows;
+    ShowCounter<TIntroForm> m_shows; // the intro windows that ever became visible
 };
 
 void TestIntroForm::initTestCase()

@@ -1,4 +1,5 @@
 #include "FolderDialog.h"
+#include "FormControls.h"
 #include "GeneratedMedia.h"
 #include "Guarded.h"
 #include "Install_AboutForm.h"
@@ -7,6 +8,7 @@
 #include "MainFormServices.h"
 #include "MediaBackend.h"
 #include "ScenarioFile.h"
+#include "TestDoubles.h"
 #include "TestWorld.h"
 
 #include <QApplication>
@@ -25,28 +27,6 @@
 
 namespace {
 
-class RecordingReporter : public ErrorReporter
-{
-public:
-    void showError(const QString& message) override { messages.append(message); }
-    QStringList messages;
-};
-
-// Counts the intro windows that became visible.
-class IntroShowings : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && qobject_cast<TIntroForm*>(watched))
-            ++count;
-        return false;
-    }
-};
-
 // The user at the folder dialog, who always picks the same folder.
 class PickingDialog : public FolderDialog
 {
@@ -57,14 +37,6 @@ public:
 private:
     QString m_folder;
 };
-
-template <class Widget> Widget* control(const QWidget& form, const char* name)
-{
-    auto* widget = form.findChild<Widget*>(QLatin1String(name));
-    if (widget == nullptr)
-        qFatal("no control %s", name);
-    return widget;
-}
 
 } // namespace
 
@@ -87,7 +59,7 @@ private:
     QTemporaryDir m_cache;
     std::unique_ptr<TestWorld> m_world;
     RecordingReporter m_reporter;
-    IntroShowings m_introShowings;
+    ShowCounter<TIntroForm> m_introShowings;
     IntroFormLauncher m_intro;
     MainFormServices m_services;
 };
@@ -109,7 +81,7 @@ void TestMainWindowExtras::init()
     m_world = std::make_unique<TestWorld>();
     m_world->setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);
     m_reporter.messages.clear();
-    m_introShowings.count = 0;
+    m_introShowings.shown = 0;
     setErrorReporter(&m_reporter);
 }
 
@@ -127,7 +99,7 @@ void TestMainWindowExtras::startWithoutIntroVideo()
     // One error, with the media back end's text; no black window; the start goes no further.
     QCOMPARE(m_reporter.messages.size(), 1);
     QVERIFY(!m_reporter.messages.first().isEmpty());
-    QCOMPARE(m_introShowings.count, 0);
+    QCOMPARE(m_introShowings.shown, 0);
     QVERIFY(form.findChildren<TIntroForm*>().isEmpty());
     QCOMPARE(form.state().gameFolder, QString());
     QCOMPARE(control<QLineEdit>(form, "AoEpathEdit")->text(), QString());
@@ -143,13 +115,13 @@ void TestMainWindowExtras::introPlaysAtStartAndAgainOnItsButton()
 
     // Each showing ends with its video; the start goes on once the intro has closed.
     TMainForm form(m_services);
-    QCOMPARE(m_introShowings.count, 1);
+    QCOMPARE(m_introShowings.shown, 1);
     QVERIFY2(m_reporter.messages.isEmpty(), qPrintable(m_reporter.messages.join('\n')));
     QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
     QCOMPARE(control<QComboBox>(form, "FileTypeCombo")->currentIndex(), 0);
 
     control<QToolButton>(form, "ShowIntro_SButton")->click();
-    QCOMPARE(m_introShowings.count, 2);
+    QCOMPARE(m_introShowings.shown, 2);
     QVERIFY(m_reporter.messages.isEmpty());
     QTRY_VERIFY(form.findChildren<TIntroForm*>().isEmpty());
 }
@@ -183,7 +155,7 @@ void TestMainWindowExtras::introButtonUndoesTheUsersChoices()
 
     control<QToolButton>(form, "ShowIntro_SButton")->click();
 
-    QCOMPARE(m_introShowings.count, 2);
+    QCOMPARE(m_introShowings.shown, 2);
     QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
     QCOMPARE(control<QLineEdit>(form, "AoEpathEdit")->text(), QStringLiteral(R"(C:\Games\AoE)"));
     QCOMPARE(type->currentIndex(), 0);

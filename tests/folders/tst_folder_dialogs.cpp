@@ -1,6 +1,7 @@
 #include "DirTree.h"
 #include "FolderDialog.h"
 #include "FolderWorld.h"
+#include "FormControls.h"
 #include "Install_NewFolderPromptForm.h"
 #include "Install_SelectDirForm.h"
 
@@ -15,38 +16,15 @@
 
 namespace {
 
-template <class Widget> Widget* control(QWidget* window, const char* name)
-{
-    auto* widget = window->findChild<Widget*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
-// Runs answer on the next modal window that opens, as the user would.
-void whenModalOpens(std::function<void(QWidget*)> answer)
+// Runs answer on the next modal window of class Window that opens, as the user would; over the
+// folder dialog, Window is the new-folder prompt.
+template <class Window = QWidget> void whenModalOpens(std::function<void(QWidget*)> answer)
 {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = qobject_cast<Window*>(QApplication::activeModalWidget());
         if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(modal);
-    });
-    timer->start();
-}
-
-// The modal window opened on top of the folder dialog (the new-folder prompt).
-void whenPromptOpens(std::function<void(QWidget*)> answer)
-{
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !qobject_cast<TNewFolderPromptForm*>(modal) || !modal->isVisible())
             return;
         timer->stop();
         timer->deleteLater();
@@ -118,9 +96,9 @@ void TestFolderDialogs::buttonsFollowTheSelection()
     TNewFolderPromptForm prompt;
     TSelectDirForm dialog(nullptr, prompt);
     TDirectoryTree* tree = dialog.directoryTree();
-    auto* ok = control<QPushButton>(&dialog, "OkButton");
-    auto* newFolder = control<QPushButton>(&dialog, "NewDirButton");
-    auto* path = control<QLineEdit>(&dialog, "DirEdit");
+    auto* ok = control<QPushButton>(dialog, "OkButton");
+    auto* newFolder = control<QPushButton>(dialog, "NewDirButton");
+    auto* path = control<QLineEdit>(dialog, "DirEdit");
 
     QTreeWidgetItem* item = nullptr;
     if (node == "computer") {
@@ -169,10 +147,10 @@ void TestFolderDialogs::opensAtTheGameFolder()
     dialog.directoryTree()->setDirectory(gameFolder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(control<QLineEdit>(&dialog, "DirEdit")->text(), shown);
+    QCOMPARE(control<QLineEdit>(dialog, "DirEdit")->text(), shown);
     // Before any selection both buttons are enabled; after one they follow it.
-    QVERIFY(control<QPushButton>(&dialog, "OkButton")->isEnabled());
-    QVERIFY(control<QPushButton>(&dialog, "NewDirButton")->isEnabled());
+    QVERIFY(control<QPushButton>(dialog, "OkButton")->isEnabled());
+    QVERIFY(control<QPushButton>(dialog, "NewDirButton")->isEnabled());
     QCOMPARE(dialog.directoryTree()->currentItem() != nullptr, !shown.isEmpty());
 }
 
@@ -192,9 +170,9 @@ void TestFolderDialogs::promptOkFollowsTheName()
     TNewFolderPromptForm prompt;
     bool okEnabled = !enabled;
     whenModalOpens([&](QWidget* modal) {
-        auto* name = control<QLineEdit>(modal, "NewFolderNameEdit");
+        auto* name = control<QLineEdit>(*modal, "NewFolderNameEdit");
         QTest::keyClicks(name, typed);
-        okEnabled = control<QPushButton>(modal, "OkButton")->isEnabled();
+        okEnabled = control<QPushButton>(*modal, "OkButton")->isEnabled();
         QTest::keyClick(modal, Qt::Key_Escape);
     });
     QCOMPARE(prompt.ask(QStringLiteral("C:\\Games")), std::nullopt);
@@ -205,7 +183,7 @@ void TestFolderDialogs::reopenedPromptIsEmpty()
 {
     TNewFolderPromptForm prompt;
     whenModalOpens([](QWidget* modal) {
-        QTest::keyClicks(control<QLineEdit>(modal, "NewFolderNameEdit"), QStringLiteral("Maps"));
+        QTest::keyClicks(control<QLineEdit>(*modal, "NewFolderNameEdit"), QStringLiteral("Maps"));
         QTest::keyClick(modal, Qt::Key_Return);
     });
     QCOMPARE(prompt.ask(QStringLiteral("C:\\Games")), QStringLiteral("Maps"));
@@ -214,10 +192,10 @@ void TestFolderDialogs::reopenedPromptIsEmpty()
     QString folderShown;
     bool okEnabled = true;
     whenModalOpens([&](QWidget* modal) {
-        nameShown = control<QLineEdit>(modal, "NewFolderNameEdit")->text();
-        folderShown = control<QLineEdit>(modal, "CurFolderEdit")->text();
-        okEnabled = control<QPushButton>(modal, "OkButton")->isEnabled();
-        QTest::mouseClick(control<QPushButton>(modal, "CancelButton"), Qt::LeftButton);
+        nameShown = control<QLineEdit>(*modal, "NewFolderNameEdit")->text();
+        folderShown = control<QLineEdit>(*modal, "CurFolderEdit")->text();
+        okEnabled = control<QPushButton>(*modal, "OkButton")->isEnabled();
+        QTest::mouseClick(control<QPushButton>(*modal, "CancelButton"), Qt::LeftButton);
     });
     QCOMPARE(prompt.ask(QStringLiteral("C:\\Games\\Maps")), std::nullopt);
     QCOMPARE(nameShown, QString());
@@ -265,21 +243,21 @@ void TestFolderDialogs::newFolder()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
     QString currentShown;
-    whenPromptOpens([&](QWidget* modal) {
-        currentShown = control<QLineEdit>(modal, "CurFolderEdit")->text();
-        QTest::keyClicks(control<QLineEdit>(modal, "NewFolderNameEdit"), QStringLiteral("Maps"));
+    whenModalOpens<TNewFolderPromptForm>([&](QWidget* modal) {
+        currentShown = control<QLineEdit>(*modal, "CurFolderEdit")->text();
+        QTest::keyClicks(control<QLineEdit>(*modal, "NewFolderNameEdit"), QStringLiteral("Maps"));
         if (answer == "ok")
-            QTest::mouseClick(control<QPushButton>(modal, "OkButton"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*modal, "OkButton"), Qt::LeftButton);
         else if (answer == "cancel")
-            QTest::mouseClick(control<QPushButton>(modal, "CancelButton"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*modal, "CancelButton"), Qt::LeftButton);
         else
             QTest::keyClick(modal, Qt::Key_Escape);
     });
-    QTest::mouseClick(control<QPushButton>(&dialog, "NewDirButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog, "NewDirButton"), Qt::LeftButton);
 
     QCOMPARE(currentShown, current);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(control<QLineEdit>(&dialog, "DirEdit")->text(), shownAfter);
+    QCOMPARE(control<QLineEdit>(dialog, "DirEdit")->text(), shownAfter);
     QCOMPARE(QFileInfo(world.onC("Games/Maps")).isDir(), made);
     QVERIFY(!QFileInfo::exists(QDir::current().filePath("Maps")));
 }
@@ -306,11 +284,11 @@ void TestFolderDialogs::dialogResults()
     whenModalOpens([&](QWidget* modal) {
         title = modal->windowTitle();
         if (answer == "ok")
-            QTest::mouseClick(control<QPushButton>(modal, "OkButton"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*modal, "OkButton"), Qt::LeftButton);
         else if (answer == "enter")
             QTest::keyClick(modal, Qt::Key_Return);
         else if (answer == "cancel")
-            QTest::mouseClick(control<QPushButton>(modal, "CancelButton"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*modal, "CancelButton"), Qt::LeftButton);
         else if (answer == "esc")
             QTest::keyClick(modal, Qt::Key_Escape);
         else

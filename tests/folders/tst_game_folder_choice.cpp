@@ -1,13 +1,13 @@
 #include "Errors.h"
-#include "FolderDialog.h"
 #include "FolderWorld.h"
 #include "GameFolderChoice.h"
 #include "Guarded.h"
+#include "ScriptedFolderDialog.h"
+#include "TestDoubles.h"
 
 #include <QDir>
 #include <QScopeGuard>
 #include <QTest>
-#include <deque>
 
 namespace {
 
@@ -25,35 +25,6 @@ public:
     QString folder;
     QWidget* owner = nullptr;
     QStringList calls;
-};
-
-// The user at the folder dialog: each opening takes the next answer. A dialog that cannot be
-// made (its tree fails to build) throws at every opening.
-class ScriptedDialog : public FolderDialog
-{
-public:
-    std::optional<QString> choose(QWidget*, const QString& start) override
-    {
-        starts << start;
-        if (broken)
-            throw Exception(QStringLiteral("Invalid data type for 'Desktop'"));
-        if (answers.empty())
-            return std::nullopt;
-        const auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<std::optional<QString>> answers;
-    QStringList starts;
-    bool broken = false;
-};
-
-class RecordingReporter : public ErrorReporter
-{
-public:
-    void showError(const QString& message) override { messages << message; }
-    QStringList messages;
 };
 
 } // namespace
@@ -103,7 +74,7 @@ void TestGameFolder::adoptsTheChoice()
     QFETCH(QStringList, calls);
     Host host;
     host.folder = before;
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     dialog.answers.push_back(answer);
     GameFolderChooser chooser(host, &dialog);
     chooser.ChooseGameFolder();
@@ -159,7 +130,7 @@ void TestGameFolder::autoOpenPolicy()
 void TestGameFolder::cancelDoesNotTrapTheUser()
 {
     Host host;
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     GameFolderChooser chooser(host, &dialog);
     chooser.FormActivate(); // start-up: opens, the user cancels
     chooser.FormActivate(); // the main window comes back from the dialog: the user is free
@@ -199,7 +170,7 @@ void TestGameFolder::brokenDialogDoesNotLoop()
     QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
     Host host;
     host.owner = &mainWindow;
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     dialog.broken = true;
     GameFolderChooser chooser(host, &dialog);
     const auto activate = [&chooser] { runGuarded([&chooser] { chooser.FormActivate(); }); };
@@ -230,7 +201,7 @@ void TestGameFolder::selectButtonAlwaysOpens()
 {
     Host host;
     host.folder = QStringLiteral("C:\\Games");
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     GameFolderChooser chooser(host, &dialog);
     chooser.ChooseGameFolder();
     chooser.ChooseGameFolder();
@@ -262,7 +233,7 @@ void TestGameFolder::checkBeforeRun()
     FolderWorld world;
     Host host;
     host.folder = gameFolder;
-    ScriptedDialog dialog;
+    ScriptedFolderDialog dialog;
     GameFolderChooser chooser(host, &dialog);
     chooser.checkBeforeRun();
     QCOMPARE(dialog.starts.size(), offered ? 1 : 0);

@@ -1,6 +1,7 @@
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "Guarded.h"
+#include "TestDoubles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,13 +12,6 @@
 #include <new>
 
 namespace {
-
-class RecordingReporter : public ErrorReporter
-{
-public:
-    void showError(const QString& message) override { messages.append(message); }
-    QStringList messages;
-};
 
 class ThrowingReporter : public ErrorReporter
 {
