@@ -151,6 +151,24 @@ struct Installation
         QFile file(gameFolderPath(subfolder) + QLatin1Char('/') + name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
     }
+
+    // What a run should leave of name by its letter in a row's result: 'n' the new copy fresh,
+    // 'o' the old file, '-' nothing.
+    static QByteArray expectedBytes(QChar outcome, const QString& name, const QByteArray& fresh)
+    {
+        return outcome == QLatin1Char('n')   ? fresh
+               : outcome == QLatin1Char('o') ? oldBytes(name)
+                                             : QByteArray("<absent>");
+    }
+    static QStringList presentAfter(const QStringList& names, const QString& result)
+    {
+        QStringList present;
+        for (int i = 0; i < names.size(); ++i) {
+            if (result.at(i) != QLatin1Char('-'))
+                present << names.at(i);
+        }
+        return present;
+    }
 };
 
 QString copying(const QString& name)
@@ -246,18 +264,13 @@ void TestInstallRun::duplicateAnswers()
     for (QChar letter : asked)
         expectedAsked << QStringLiteral("C:\\Game\\SCENARIO\\%1.scn").arg(letter);
     QCOMPARE(setup.ui.asked, expectedAsked);
-    QStringList present;
     for (int i = 0; i < fiveNames.size(); ++i) {
         const QString& name = fiveNames.at(i);
-        const QByteArray expected = result.at(i) == QLatin1Char('n') ? fresh.value(name)
-                                    : result.at(i) == QLatin1Char('o')
-                                        ? Installation::oldBytes(name)
-                                        : QByteArray("<absent>");
-        QVERIFY2(setup.installed(name) == expected, qPrintable(name));
-        if (result.at(i) != QLatin1Char('-'))
-            present << name;
+        QVERIFY2(setup.installed(name) ==
+                     Installation::expectedBytes(result.at(i), name, fresh.value(name)),
+                 qPrintable(name));
     }
-    QCOMPARE(setup.filesIn(setup.gameFolderPath()), present);
+    QCOMPARE(setup.filesIn(setup.gameFolderPath()), Installation::presentAfter(fiveNames, result));
     QCOMPARE(setup.ui.statuses.last(), QStringLiteral("Ready."));
     QCOMPARE(setup.ui.freeSpaceRefreshes, result.count(QLatin1Char('n')));
 }
@@ -391,20 +404,15 @@ void TestInstallRun::failures()
 
     QCOMPARE(setup.runCatchingError(), message);
 
-    QStringList present;
     for (int i = 0; i < names.size(); ++i) {
         const QString& name = names.at(i);
-        const QByteArray expected = result.at(i) == QLatin1Char('n') ? fresh.value(name)
-                                    : result.at(i) == QLatin1Char('o')
-                                        ? Installation::oldBytes(name)
-                                        : QByteArray("<absent>");
-        QVERIFY2(setup.installed(name) == expected, qPrintable(name));
-        if (result.at(i) != QLatin1Char('-'))
-            present << name;
+        QVERIFY2(setup.installed(name) ==
+                     Installation::expectedBytes(result.at(i), name, fresh.value(name)),
+                 qPrintable(name));
     }
     QStringList left = setup.filesIn(setup.gameFolderPath());
     left.removeAll(QStringLiteral(".b.scn"));
-    QCOMPARE(left, present); // no partial file, no temporary file
+    QCOMPARE(left, Installation::presentAfter(names, result)); // no partial file, no temporary file
     QCOMPARE(setup.ui.statuses.value(setup.ui.statuses.size() - 1), lastStatus);
     QVERIFY(!setup.ui.statuses.contains(QStringLiteral("Ready.")));
     QVERIFY(!setup.run.isRunning());
