@@ -26,6 +26,7 @@ namespace {
 constexpr quint32 noEntry = 0xFFFFFFFF;
 constexpr int accessDenied = 5;
 constexpr int pathNotFound = 3;
+constexpr int invalidName = 123;
 
 QByteArray encoded(const QString& hostPath)
 {
@@ -259,6 +260,8 @@ bool fileExists(const QString& path)
 
 bool createFolder(const QString& path)
 {
+    if (!WinPath::makesValidName(path))
+        return false;
     const std::optional<QString> host = WinPath::toHost(path);
     return host && ::mkdir(encoded(*host).constData(), 0777) == 0;
 }
@@ -336,6 +339,8 @@ WinFile WinFile::openReadHost(const QString& host)
 
 WinFile WinFile::create(const QString& path)
 {
+    if (!WinPath::makesValidName(path))
+        throw EInOutError(invalidName);
     return createHost(hostPathOrThrow(path));
 }
 
@@ -444,8 +449,7 @@ void WinFile::close()
         throwErrno(errno);
 }
 
-WinFolder::WinFolder(const QString& windowsPath)
-    : m_windowsPath(windowsPath)
+WinFolder::WinFolder(const QString& windowsPath) : m_windowsPath(windowsPath)
 {
     m_host = WinPath::toHost(windowsPath, &m_error);
     struct stat info;
@@ -493,6 +497,8 @@ WinFile WinFolder::openRead(const QString& name) const
 
 WinFile WinFolder::create(const QString& name) const
 {
+    if (!WinPath::makesValidName(WinPath::join(m_windowsPath, name)))
+        throw EInOutError(invalidName);
     return WinFile::createHost(hostPathOrThrow(name));
 }
 

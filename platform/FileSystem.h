@@ -6,7 +6,8 @@
 #include <optional>
 
 // File attributes as Windows numbers them.
-enum FileAttribute : quint32 {
+enum FileAttribute : quint32
+{
     AttrReadOnly = 0x01,
     AttrHidden = 0x02,
     AttrSystem = 0x04,
@@ -23,7 +24,8 @@ struct DirEntry
     quint32 attributes = 0;
 };
 
-enum class ListFilter {
+enum class ListFilter
+{
     Everything, // every entry, whatever its attributes
     Folders     // folders only, without hidden, system and volume-label entries
 };
@@ -39,9 +41,10 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter);
 
 bool folderExists(const QString& path);
 bool fileExists(const QString& path); // an entry that is not a folder
-bool createFolder(const QString& path); // the last component only
+// The last component only; false also for a name Windows refuses (see WinPath::makesValidName).
+bool createFolder(const QString& path);
 quint32 attributes(const QString& path); // 0xFFFFFFFF when there is no such entry
-void removeFile(const QString& path); // throws EInOutError
+void removeFile(const QString& path);    // throws EInOutError
 // Renames over an existing file (the destination's name on disk is kept). Throws EInOutError.
 void renameFile(const QString& from, const QString& to);
 
@@ -65,15 +68,16 @@ public:
     // Read only; others may read and write it meanwhile.
     static WinFile openRead(const QString& path);
     // Creates the file or truncates it, plain attributes (rw for the user, subject to the umask).
-    // An existing read-only, hidden or system file fails as access denied (5).
+    // An existing read-only, hidden or system file fails as access denied (5), a name Windows
+    // refuses as an invalid name (123).
     static WinFile create(const QString& path);
 
     WinFile(WinFile&&) noexcept;
     WinFile& operator=(WinFile&&) noexcept;
     ~WinFile();
 
-    qint64 read(char* buffer, qint64 count);         // 0 at the end
-    qint64 write(const char* buffer, qint64 count);  // bytes written
+    qint64 read(char* buffer, qint64 count);        // 0 at the end
+    qint64 write(const char* buffer, qint64 count); // bytes written
     qint64 size() const;
     void close(); // throws EInOutError when the close fails
 

@@ -70,6 +70,11 @@ bool isDriveLetter(QChar c)
     return unit >= 'A' && unit <= 'Z';
 }
 
+bool refusedInNames(QChar c)
+{
+    return c.unicode() < 32 || QStringView(u"<>:\"|?*").contains(c);
+}
+
 } // namespace
 
 namespace WinPath {
@@ -144,6 +149,23 @@ QString fileName(const QString& windowsPath)
     const qsizetype separator = std::max(windowsPath.lastIndexOf(QLatin1Char('\\')),
                                          windowsPath.lastIndexOf(QLatin1Char(':')));
     return windowsPath.mid(separator + 1);
+}
+
+bool makesValidName(const QString& windowsPath)
+{
+    QStringView rest(windowsPath);
+    if (rest.size() >= 2 && rest[1] == QLatin1Char(':') && isDriveLetter(rest[0]))
+        rest = rest.sliced(2);
+    QList<QStringView> kept;
+    for (QStringView component : rest.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+        if (component == QLatin1String("..")) {
+            if (!kept.isEmpty())
+                kept.removeLast();
+        } else if (component != QLatin1String(".")) {
+            kept.append(component);
+        }
+    }
+    return kept.isEmpty() || std::none_of(kept.last().begin(), kept.last().end(), refusedInNames);
 }
 
 QString join(const QString& folder, const QString& name)

@@ -16,6 +16,10 @@ std::optional<QString> toHost(const QString& windowsPath, int* error = nullptr);
 // The name after the last backslash or colon.
 QString fileName(const QString& windowsPath);
 
+// Whether Windows would make a file or folder of the path's last name (what is left of the path
+// once "." and ".." are resolved): it refuses < > : " | ? * and control characters there.
+bool makesValidName(const QString& windowsPath);
+
 // Joins with a single backslash.
 QString join(const QString& folder, const QString& name);
 

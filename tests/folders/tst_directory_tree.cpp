@@ -414,6 +414,9 @@ void TestDirectoryTree::createFolder_data()
     QTest::newRow("existing folder") << "AoE" << true << FolderWorld::gameSubfolders;
     QTest::newRow("existing in another case") << "aoe" << true << FolderWorld::gameSubfolders;
     QTest::newRow("a slash cannot be made") << "bad/name" << false << FolderWorld::gameSubfolders;
+    QTest::newRow("a star cannot be made") << "bad*name" << false << FolderWorld::gameSubfolders;
+    QTest::newRow("a colon cannot be made") << "bad:name" << false << FolderWorld::gameSubfolders;
+    QTest::newRow("a tab cannot be made") << "bad\tname" << false << FolderWorld::gameSubfolders;
     QTest::newRow("under a file") << "readme.txt\\sub" << false << FolderWorld::gameSubfolders;
     QTest::newRow("empty name") << "" << false << FolderWorld::gameSubfolders;
 }

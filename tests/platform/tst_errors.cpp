@@ -74,6 +74,7 @@ void TestErrors::messages_data()
     QTest::newRow("106") << 106 << "Invalid numeric input";
     QTest::newRow("32") << 32 << "I/O error 32";
     QTest::newRow("112") << 112 << "I/O error 112";
+    QTest::newRow("123, a name Windows refuses") << 123 << "I/O error 123";
 }
 
 void TestErrors::messages()

@@ -84,6 +84,8 @@ private Q_SLOTS:
     void shortWrites();
     void createFolder_data();
     void createFolder();
+    void namesWindowsRefuses_data();
+    void namesWindowsRefuses();
     void renameKeepsTheDestinationsName();
     void renameOntoReadOnlyIsDenied();
     void removeFile_data();
@@ -546,6 +548,61 @@ void TestFileSystem::createFolder()
     if (!expected.isEmpty())
         QVERIFY(QFileInfo(m_world->driveC() + QLatin1Char('/') + expected).isDir());
     QVERIFY(!QFileInfo::exists(m_world->driveC() + QStringLiteral("/Nope")));
+}
+
+void TestFileSystem::namesWindowsRefuses_data()
+{
+    QTest::addColumn<QString>("name");   // made in a folder holding only "odd*dir"
+    QTest::addColumn<QString>("madeAs"); // the entry on disk afterwards; empty: nothing is made
+    for (const QString& name :
+         {QStringLiteral("with space"), QStringLiteral("v1.2.3"), QStringLiteral("#1 & R&D"),
+          QStringLiteral("O'Brien"), QString::fromUtf8("Café"), QStringLiteral("[x]{y}=~")})
+        QTest::newRow(qPrintable(QStringLiteral("accepts ") + name)) << name << name;
+    for (const QChar refused : QStringView(u"<>:\"|?*\t\x01\x1f")) {
+        const QString row =
+            QStringLiteral("refuses U+%1").arg(refused.unicode(), 4, 16, QChar(u'0'));
+        QTest::newRow(qPrintable(row))
+            << QStringLiteral("bad") + refused + QStringLiteral("name") << QString();
+    }
+    QTest::newRow("refused before a trailing backslash") << "bad*name\\"
+                                                         << "";
+    QTest::newRow("refused before a dot") << "bad*name\\."
+                                          << "";
+    QTest::newRow("refused name climbed out of") << "bad*name\\..\\fine"
+                                                 << "fine";
+    QTest::newRow("odd folder on the way") << "odd*dir\\fine"
+                                           << "odd*dir/fine";
+}
+
+// Windows refuses some names for what it makes, whatever the host would take; only the name
+// made counts, not the folders on the way.
+void TestFileSystem::namesWindowsRefuses()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, madeAs);
+    const bool made = !madeAs.isEmpty();
+    const QStringList folders{"Folders", "Files", "Found"};
+    for (const QString& folder : folders)
+        m_world->makeFolder(QStringLiteral("prefix/drive_c/") + folder +
+                            QStringLiteral("/odd*dir"));
+
+    QCOMPARE(FileSystem::createFolder(QStringLiteral("C:\\Folders\\") + name), made);
+    QCOMPARE(errorOf([&] { WinFile::create(QStringLiteral("C:\\Files\\") + name); }),
+             made ? 0 : 123);
+    QCOMPARE(errorOf([&] { WinFolder(QStringLiteral("C:\\Found")).create(name); }), made ? 0 : 123);
+
+    for (const QString& folder : folders) {
+        const QString host = m_world->driveC() + QLatin1Char('/') + folder;
+        if (made) {
+            const QFileInfo entry(host + QLatin1Char('/') + madeAs);
+            QVERIFY2(folder == QLatin1String("Folders") ? entry.isDir() : entry.isFile(),
+                     qPrintable(folder));
+        } else {
+            const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+            QCOMPARE(QDir(host).entryList(all), QStringList{"odd*dir"});
+            QVERIFY(QDir(host + QStringLiteral("/odd*dir")).isEmpty(all));
+        }
+    }
 }
 
 void TestFileSystem::renameKeepsTheDestinationsName()
