@@ -79,6 +79,7 @@ struct SeenBox
     bool applicationBlocked = false;
     QWidget* parent = nullptr;
     QStringList buttons;
+    int width = 0;
 };
 
 // Answers the error box once it shows, recording what it looked like.
@@ -99,6 +100,7 @@ void answerErrorBox(SeenBox* seen, int attempts = 200)
         seen->modality = box->windowModality();
         seen->applicationBlocked = QGuiApplication::modalWindow() != nullptr;
         seen->parent = box->parentWidget();
+        seen->width = box->width();
         for (QAbstractButton* button : box->buttons())
             seen->buttons.append(button->text());
         box->button(QMessageBox::Ok)->click();
@@ -301,6 +303,15 @@ void TestErrorBox::errorBox_data()
                                           << "Disk full"
                                           << "Other Title"
                                           << "Disk full.";
+    // The window manager draws the caption; a box as narrow as this message would cut it short.
+    QTest::newRow("short message, whole caption") << ""
+                                                  << "x"
+                                                  << "Korvane Installer"
+                                                  << "x.";
+    QTest::newRow("short message, long caption") << "Korvane Installer - Setting up the scenarios"
+                                                 << "x"
+                                                 << "Korvane Installer - Setting up the scenarios"
+                                                 << "x.";
 }
 
 void TestErrorBox::errorBox()
@@ -331,6 +342,10 @@ void TestErrorBox::errorBox()
     QVERIFY(seen.applicationBlocked);
     QCOMPARE(seen.parent, &mainWindow);
     QCOMPARE(seen.buttons.size(), 1);
+    const int titleBarExtras = 80; // the close button and the frame beside the caption
+    QVERIFY2(seen.width >=
+                 QFontMetrics(QApplication::font()).horizontalAdvance(caption) + titleBarExtras,
+             qPrintable(QString::number(seen.width)));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QTRY_COMPARE(QApplication::activeWindow(), &mainWindow);
 }
