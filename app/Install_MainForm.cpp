@@ -16,14 +16,33 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTextOption>
 
 namespace {
 
 constexpr int nameColumnWidth = 290;
 constexpr int sizeColumnWidth = 60;
+
+// Whether a point of the view's viewport lies on the check box drawn for the entry.
+bool onCheckIndicator(const QAbstractItemView& view, const QModelIndex& index, QPoint point)
+{
+    if (!(index.flags() & Qt::ItemIsUserCheckable))
+        return false;
+    QStyleOptionViewItem option;
+    option.initFrom(view.viewport());
+    option.rect = view.visualRect(index);
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.text = index.data(Qt::DisplayRole).toString();
+    option.checkState = index.data(Qt::CheckStateRole).value<Qt::CheckState>();
+    return view.style()
+        ->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &view)
+        .contains(point);
+}
 
 } // namespace
 
@@ -79,6 +98,7 @@ void TMainForm::connectHandlers()
             guarded(this, &TMainForm::ChangeScenarioType));
     connect(ui->FileListView->header(), &QHeaderView::sectionClicked, this,
             guarded(this, &TMainForm::FileListViewColumnClick));
+    ui->FileListView->viewport()->installEventFilter(this);
     connect(ui->FileListView, &QTreeView::doubleClicked, this,
             guarded(this, &TMainForm::FileListViewDblClick));
     connect(ui->CheckAll_Button, &QPushButton::clicked, this,
@@ -197,8 +217,12 @@ void TMainForm::FileListViewColumnClick(int column)
     m_list->clickColumn(column);
 }
 
-void TMainForm::FileListViewDblClick()
+// The two clicks of a double click on a check box have toggled that box already, as two clicks
+// would; only a double click elsewhere on an entry toggles the selected one.
+void TMainForm::FileListViewDblClick(const QModelIndex& index)
 {
+    if (onCheckIndicator(*ui->FileListView, index, m_listDoubleClickPos))
+        return;
     if (const std::optional<int> row = m_list->firstSelectedRow())
         m_list->setTicked(*row, !m_list->entry(*row).ticked);
 }
@@ -229,6 +253,13 @@ void TMainForm::StartButtonClick()
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
     m_run.start();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && watched == ui->FileListView->viewport())
+        m_listDoubleClickPos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    return QWidget::eventFilter(watched, event);
 }
 
 // A close request that arrives while files are being copied waits for the end of the run.

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QLabel;
+class QModelIndex;
 class ScenarioListModel;
 
 namespace Ui {
@@ -42,6 +43,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectHandlers();
@@ -55,7 +57,7 @@ private:
     void ChangeScenarioType();
     void FileListViewChange(int row);
     void FileListViewColumnClick(int column);
-    void FileListViewDblClick();
+    void FileListViewDblClick(const QModelIndex& index);
     void CheckAll_ButtonClick();
     void UncheckAll_ButtonClick();
     void StartButtonClick();
@@ -89,4 +91,6 @@ private:
     ScenarioListModel* m_list;
     InstallRun m_run;
     bool m_closeAfterRun = false;
+    // Where in the list's viewport the last double click landed.
+    QPoint m_listDoubleClickPos;
 };

@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTreeView>
 #include <functional>
@@ -105,6 +107,8 @@ private Q_SLOTS:
     void startShowsTheFirstType();
     void entryChangesFollowTheList();
     void buttonsAndDoubleClick();
+    void doubleClickOnAnotherEntry_data();
+    void doubleClickOnAnotherEntry();
     void headerClicksSort();
     void typeWithoutFolderKeepsTheCount();
     void campaignsReadTheirCompanion();
@@ -173,6 +177,54 @@ void TestCatalogueWindow::buttonsAndDoubleClick()
     QTest::mouseClick(window.control<QPushButton>("UncheckAll_Button"), Qt::LeftButton);
     QCOMPARE(window.countLine(), QStringLiteral("0 ( 0.0 kB )"));
     QVERIFY(!window.startEnabled());
+}
+
+void TestCatalogueWindow::doubleClickOnAnotherEntry_data()
+{
+    QTest::addColumn<bool>("onCheckBox");
+    QTest::addColumn<bool>("clickedTicked");
+
+    // Each click on a check box toggles it, so a double click there leaves it as it was.
+    QTest::newRow("check box") << true << false;
+    QTest::newRow("name") << false << true;
+}
+
+// The user double-clicks the third entry while the first is selected and ticked; the first
+// must keep its tick either way.
+void TestCatalogueWindow::doubleClickOnAnotherEntry()
+{
+    QFETCH(bool, onCheckBox);
+    QFETCH(bool, clickedTicked);
+    Window window(threeNames);
+    window.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    window.tick(0, true);
+    QVERIFY(window.list()->selectionModel()->isRowSelected(0, {}));
+    const auto isTicked = [&window](int row) {
+        return window.model()->index(row, 0).data(Qt::CheckStateRole).value<int>() == Qt::Checked;
+    };
+
+    const QModelIndex clicked = window.model()->index(2, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(window.list()->viewport());
+    option.rect = window.list()->visualRect(clicked);
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    const QRect checkBox = window.list()->style()->subElementRect(
+        QStyle::SE_ItemViewItemCheckIndicator, &option, window.list());
+    const QPoint at =
+        onCheckBox ? checkBox.center() : QPoint(checkBox.right() + 40, option.rect.center().y());
+    QWidget* viewport = window.list()->viewport();
+
+    // What the window system sends for a double click: press, release, double click, release.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QCOMPARE(isTicked(2), onCheckBox); // the first click alone already toggles a check box
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+
+    QCOMPARE(isTicked(2), clickedTicked);
+    QVERIFY(isTicked(0));
+    QVERIFY(!isTicked(1));
+    QCOMPARE(window.countLine().section(u' ', 0, 0), clickedTicked ? u"2" : u"1");
 }
 
 void TestCatalogueWindow::headerClicksSort()
