@@ -1,7 +1,11 @@
 #include "FontSubstitutes.h"
 #include "FormControls.h"
 #include "Guarded.h"
+#include "Install_AboutForm.h"
 #include "Install_MainForm.h"
+#include "Install_NewFolderPromptForm.h"
+#include "Install_PromptForm.h"
+#include "Install_SelectDirForm.h"
 #include "IntroLauncher.h"
 #include "TestDoubles.h"
 #include "TestWorld.h"
@@ -21,6 +25,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
+#include <QWindow>
 #include <stdexcept>
 
 namespace {
@@ -60,6 +65,8 @@ private Q_SLOTS:
     void cleanup();
 
     void window();
+    void titleBarButtons_data();
+    void titleBarButtons();
     void geometry_data();
     void geometry();
     void texts_data();
@@ -116,6 +123,58 @@ void MainFormTest::window()
     const QRect screen = form.screen()->geometry();
     QVERIFY(qAbs(form.geometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(form.geometry().center().y() - screen.center().y()) <= 1);
+}
+
+void MainFormTest::titleBarButtons_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("minimise");
+    QTest::addColumn<bool>("close");
+    QTest::addColumn<bool>("help");
+
+    // No window offers maximise; window managers that draw buttons at will keep to the
+    // explicit set only when the customised flags say so.
+    QTest::newRow("main window") << "main" << true << true << false;
+    QTest::newRow("duplicate prompt") << "prompt" << false << true << false;
+    QTest::newRow("about box") << "about" << false << true << false;
+    QTest::newRow("folder dialog") << "folder" << false << true << true;
+    QTest::newRow("new-folder prompt") << "newFolder" << false << false << false;
+}
+
+void MainFormTest::titleBarButtons()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, minimise);
+    QFETCH(bool, close);
+    QFETCH(bool, help);
+    TestWorld world;
+    TNewFolderPromptForm newFolderPrompt;
+    std::unique_ptr<QWidget> form;
+    if (window == u"main")
+        form = std::make_unique<TMainForm>(MainFormServices{});
+    else if (window == u"prompt")
+        form = std::make_unique<TPromptForm>();
+    else if (window == u"about")
+        form = std::make_unique<TAboutForm>();
+    else if (window == u"folder")
+        form = std::make_unique<TSelectDirForm>(nullptr, newFolderPrompt);
+    QWidget& shown = form ? *form : newFolderPrompt;
+
+    const Qt::WindowFlags flags = shown.windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), minimise);
+    QCOMPARE(flags.testFlag(Qt::WindowCloseButtonHint), close);
+    QCOMPARE(flags.testFlag(Qt::WindowSystemMenuHint), close);
+    QCOMPARE(flags.testFlag(Qt::WindowContextHelpButtonHint), help);
+    QCOMPARE(shown.minimumSize(), shown.maximumSize());
+    // Showing a window must not bring back the buttons the flags leave out.
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    QCOMPARE(shown.windowFlags(), flags);
+    QCOMPARE(shown.windowHandle()->flags(), flags);
+    shown.close();
 }
 
 void MainFormTest::geometry_data()
