@@ -24,6 +24,18 @@ QImage paintedGauge(const QSize& size, int percent)
     return image;
 }
 
+// Shows the gauge at the main window's size and lets its first paint pass, so that the paints
+// counted afterwards are the ones a change of progress causes.
+bool showSettled(TPercentGauge& gauge)
+{
+    gauge.resize(272, 29);
+    gauge.show();
+    if (!QTest::qWaitForWindowExposed(&gauge))
+        return false;
+    QCoreApplication::processEvents();
+    return true;
+}
+
 } // namespace
 
 class PercentGaugeTest : public QObject
@@ -125,10 +137,7 @@ void PercentGaugeTest::clamping()
 void PercentGaugeTest::repaintsAtOnceOnlyOnChange()
 {
     TPercentGauge gauge;
-    gauge.resize(272, 29);
-    gauge.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&gauge));
-    QCoreApplication::processEvents();
+    QVERIFY(showSettled(gauge));
 
     PaintCounter counter;
     gauge.installEventFilter(&counter);
@@ -146,10 +155,7 @@ void PercentGaugeTest::repaintsAtOnceOnlyOnChange()
 void PercentGaugeTest::paintsWithTheWindowWhenAskedTo()
 {
     TPercentGauge gauge;
-    gauge.resize(272, 29);
-    gauge.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&gauge));
-    QCoreApplication::processEvents();
+    QVERIFY(showSettled(gauge));
 
     PaintCounter counter;
     gauge.installEventFilter(&counter);
