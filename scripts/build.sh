@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds the project into build/ (or $KORVANE_BUILD_DIR); arguments go to
-# `cmake --build` (e.g. --target Install). $CMAKE_BUILD_TYPE, when set, picks the build type.
+# `cmake --build` (e.g. --target korvane-installer). $CMAKE_BUILD_TYPE, when set, picks the build type.
 # Used by the other scripts; run scripts/setup-deps.sh first on a new machine.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)

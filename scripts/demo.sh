@@ -6,7 +6,7 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${KORVANE_BUILD_DIR:-$source_dir/build}
 
 "$source_dir/scripts/setup-deps.sh"
-"$source_dir/scripts/build.sh" --target Install make_demo
+"$source_dir/scripts/build.sh" --target korvane-installer make_demo
 "$build_dir/demo/make_demo" "$build_dir/demo-world"
 
 cd "$build_dir/demo-world/medium"
@@ -15,4 +15,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: set DISPLAY (or run under xvfb-run) to see the installer." >&2
     exit 1
 fi
-exec "$build_dir/app/Install"
+exec "$build_dir/app/korvane-installer"

@@ -1,13 +1,13 @@
 # shellcheck shell=bash
 # End-to-end helpers, sourced by the tests in this folder. Each test makes a world of its own (a
-# Wine prefix and a pack medium from make_demo), starts the real Install program on the current X
+# Wine prefix and a pack medium from make_demo), starts the real korvane-installer program on the current X
 # display (the tests run under xvfb-run, without a window manager), drives it with xdotool and
 # saves screenshots under <build>/e2e-shots/.
 #
 #   source e2e_lib.sh
 #   e2e_init startup                  # name of the test, used for screenshots
 #   e2e_make_world [make_demo options]
-#   e2e_start                         # starts Install from the medium with WINEPREFIX set
+#   e2e_start                         # starts the program from the medium with WINEPREFIX set
 #   e2e_reach_main_window             # past the intro and any error box; sets E2E_MAIN and
 #                                     # E2E_ERROR_BOXES (how many error boxes it answered)
 #   e2e_click 566 35                  # a click at window coordinates of the main window
@@ -36,7 +36,7 @@ e2e_skip() {
 e2e_init() {
     E2E_NAME=$1
     E2E_BUILD=${KORVANE_BUILD_DIR:?KORVANE_BUILD_DIR names the build folder}
-    E2E_INSTALL=$E2E_BUILD/app/Install
+    E2E_INSTALL=$E2E_BUILD/app/korvane-installer
     E2E_MAKE_DEMO=$E2E_BUILD/demo/make_demo
     E2E_SHOTS=$E2E_BUILD/e2e-shots
     [ -n "${DISPLAY:-}" ] || e2e_skip "no X display (run the tests under xvfb-run)"
@@ -100,7 +100,7 @@ e2e_start() {
         exec "$E2E_INSTALL"
     ) >"$E2E_LOG" 2>&1 &
     E2E_PID=$!
-    e2e_log "started Install (pid $E2E_PID)"
+    e2e_log "started korvane-installer (pid $E2E_PID)"
 }
 
 e2e_running() {
