@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders the SVG drawings in this folder into the PNGs the program embeds (resources/images/).
+# Renders the SVG drawings in this folder into the PNGs the program embeds (resources/images/)
+# and the program's icon at the desktop's sizes (resources/icons/hicolor/, installed with it).
 # The PNGs are committed, so a build needs no renderer; run this after changing a drawing.
 # Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick's convert.
 set -euo pipefail
@@ -7,9 +8,9 @@ art=$(cd "$(dirname "$0")" && pwd)
 out=$(cd "$art/.." && pwd)/images
 mkdir -p "$out/tree"
 
-render() { # svg, png; glyphs keep their alpha channel, and no dates or names are stored, so that
-           # rendering twice gives the same bytes
-    rsvg-convert "$1" | convert - -strip "PNG32:$2"
+render() { # svg, png, [rsvg-convert options]; glyphs keep their alpha channel, and no dates or
+           # names are stored, so that rendering twice gives the same bytes
+    rsvg-convert "${@:3}" "$1" | convert - -strip "PNG32:$2"
 }
 
 # The background is a 24-bit picture with no alpha channel.
@@ -32,3 +33,9 @@ for name in about exit; do
         +channel -colorspace sRGB -strip "PNG32:$out/$name-disabled.png"
 done
 
+# The desktop's menus, docks and software centres pick the size they show from these.
+for size in 16 24 32 48 64 128 256; do
+    icons=$out/../icons/hicolor/${size}x${size}/apps
+    mkdir -p "$icons"
+    render "$art/korvane.svg" "$icons/korvane-installer.png" --width "$size" --height "$size"
+done
