@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the demo need; does nothing when they
-# are all there already. Uses sudo when not run as root; without sudo it names the missing
+# Installs the Debian 12 packages the build, the tests, the demo and the package need; does nothing
+# when they are all there already. Uses sudo when not run as root; without sudo it names the missing
 # packages and fails, for root to install them.
 set -euo pipefail
 
@@ -11,6 +11,7 @@ packages=(
     gstreamer1.0-libav gstreamer1.0-plugins-good gstreamer1.0-plugins-base
     fonts-liberation fonts-urw-base35 fontconfig
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()
