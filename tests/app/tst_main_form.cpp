@@ -2,6 +2,7 @@
 #include "FormControls.h"
 #include "Guarded.h"
 #include "Install_AboutForm.h"
+#include "Install_ChoiceForm.h"
 #include "Install_MainForm.h"
 #include "Install_NewFolderPromptForm.h"
 #include "Install_PromptForm.h"
@@ -139,6 +140,7 @@ void MainFormTest::titleBarButtons_data()
     QTest::newRow("about box") << "about" << false << true << false;
     QTest::newRow("folder dialog") << "folder" << false << true << true;
     QTest::newRow("new-folder prompt") << "newFolder" << false << false << false;
+    QTest::newRow("start-up choice list") << "choice" << false << true << false;
 }
 
 void MainFormTest::titleBarButtons()
@@ -158,6 +160,8 @@ void MainFormTest::titleBarButtons()
         form = std::make_unique<TAboutForm>();
     else if (window == u"folder")
         form = std::make_unique<TSelectDirForm>(nullptr, newFolderPrompt);
+    else if (window == u"choice")
+        form = std::make_unique<TChoiceForm>();
     QWidget& shown = form ? *form : newFolderPrompt;
 
     const Qt::WindowFlags flags = shown.windowFlags();
