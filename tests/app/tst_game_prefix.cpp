@@ -61,30 +61,19 @@ void TestGamePrefix::decide_data()
                                          "  prefix: $HOME/Games/aoe\n"}
         << QStringList{"use Games/aoe"};
     QTest::newRow("Bottles, Flatpak")
-        << QStringList{"live:.var/app/com.usebottles.bottles/data/bottles/bottles/AoE",
-                       "file:.var/app/com.usebottles.bottles/data/bottles/bottles/AoE/bottle.yml="
-                       "Name: AoE\n"}
+        << QStringList{"live:.var/app/com.usebottles.bottles/data/bottles/bottles/AoE"}
         << QStringList{"use .var/app/com.usebottles.bottles/data/bottles/bottles/AoE"};
-    QTest::newRow("Heroic game file, Proton's pfx, damaged files beside")
-        << QStringList{"live:heroic/Quail/pfx",
+    QTest::newRow("Heroic game file, Proton's pfx, a damaged file beside")
+        << QStringList{"live:heroic/Quail/pfx", "file:.config/heroic/GamesConfig/bad.json={[",
                        "file:.config/heroic/GamesConfig/Quail.json={\"Quail\": {\"winePrefix\": "
-                       "\"$HOME/heroic/Quail\"}, \"version\": \"v0\"}",
-                       "file:.config/heroic/GamesConfig/bad.json={\"Bad\": [",
-                       "file:.config/"
-                       "heroic/"
-                       "GamesConfig/"
-                       "x.json=7"}
+                       "\"$HOME/heroic/Quail\"}, \"version\": \"v0\"}"}
         << QStringList{"use heroic/Quail/pfx"};
-    QTest::newRow("PlayOnLinux") << QStringList{"live:.PlayOnLinux/wineprefix/AoE"}
-                                 << QStringList{"use .PlayOnLinux/wineprefix/AoE"};
     QTest::newRow("Steam, a second library")
         << QStringList{"live:library/steamapps/compatdata/221380/pfx",
                        "file:.local/share/Steam/steamapps/libraryfolders.vdf=\"libraryfolders\"\n"
                        "{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"$HOME/.local/share/Steam\"\n\t}\n"
                        "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"$HOME/library\"\n\t}\n}\n"}
         << QStringList{"use library/steamapps/compatdata/221380/pfx"};
-    QTest::newRow("CrossOver") << QStringList{"live:.cxoffice/AoE"}
-                               << QStringList{"use .cxoffice/AoE"};
     QTest::newRow("a stale entry loses to a live one")
         << QStringList{"stale:Games/old", "bare:.cxoffice/other",
                        "live:.PlayOnLinux/wineprefix/AoE"}
