@@ -10,7 +10,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -102,40 +101,25 @@ QStringList heroicPrefixes(const QByteArray& json)
     return found;
 }
 
-// The quoted and bare words and the braces of a Valve KeyValues text, comments left out.
-QList<QByteArray> keyValuesTokens(const QByteArray& text)
+// The quoted words of a Valve KeyValues text in order, and an empty word for each brace, so that
+// a key and its value are two words in a row.
+QList<QByteArray> keyValuesWords(const QByteArray& text)
 {
-    QList<QByteArray> tokens;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (std::isspace(static_cast<unsigned char>(c))) {
-            ++i;
-        } else if (text.mid(i, 2) == "//") {
-            const qsizetype end = text.indexOf('\n', i);
-            i = end < 0 ? text.size() : end;
-        } else if (c == '{' || c == '}') {
-            tokens << QByteArray(1, c);
-            ++i;
-        } else if (c == '"') {
+    QList<QByteArray> words;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' || text[i] == '}') {
+            words << QByteArray();
+        } else if (text[i] == '"') {
             QByteArray word;
             for (++i; i < text.size() && text[i] != '"'; ++i) {
                 if (text[i] == '\\' && i + 1 < text.size())
                     ++i;
                 word += text[i];
             }
-            ++i;
-            // A quoted word is never a brace, whatever it holds.
-            tokens << (word == "{" || word == "}" ? QByteArray() : word);
-        } else {
-            const qsizetype start = i;
-            while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])) &&
-                   text[i] != '"' && text[i] != '{' && text[i] != '}')
-                ++i;
-            tokens << text.mid(start, i - start);
+            words << word;
         }
     }
-    return tokens;
+    return words;
 }
 
 bool isNumber(const QByteArray& word)
@@ -148,12 +132,11 @@ bool isNumber(const QByteArray& word)
 // value is the folder.
 QStringList steamLibraries(const QByteArray& vdf)
 {
-    const QList<QByteArray> tokens = keyValuesTokens(vdf);
+    const QList<QByteArray> words = keyValuesWords(vdf);
     QStringList libraries;
-    for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
-        const QByteArray& value = tokens[i + 1];
-        const bool named =
-            tokens[i].compare("path", Qt::CaseInsensitive) == 0 || isNumber(tokens[i]);
+    for (qsizetype i = 0; i + 1 < words.size(); ++i) {
+        const QByteArray& value = words[i + 1];
+        const bool named = words[i].compare("path", Qt::CaseInsensitive) == 0 || isNumber(words[i]);
         if (named && value.startsWith('/'))
             libraries << QString::fromUtf8(value);
     }
