@@ -620,6 +620,7 @@ void MainFormTest::failingIntroKeepsTheGameFolder()
 {
     TestWorld world;
     world.setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);
+    world.makeFolder("prefix/drive_c/Games/AoE");
     CountingIntro intro;
     intro.fail = true;
     MainFormServices services;
@@ -629,6 +630,9 @@ void MainFormTest::failingIntroKeepsTheGameFolder()
     // The error shows, and the start goes on as when the intro played.
     QCOMPARE(m_reporter.messages, QStringList({"Intro.avi cannot be opened"}));
     QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
+    // The prefix in use shows as the edit's hint, the folder on the Linux side.
+    QCOMPARE(control<QLineEdit>(form, QStringLiteral("AoEpathEdit"))->toolTip(),
+             world.driveC() + "/Games/AoE");
     QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), 0);
 
     // So does the same failure from the intro button.
