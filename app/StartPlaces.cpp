@@ -5,6 +5,7 @@
 #include "Guarded.h"
 #include "Install_ChoiceForm.h"
 #include "PackSearch.h"
+#include "ScenarioTypes.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -42,10 +43,13 @@ QString askForPackFolder()
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
-        auto* sentence = new QLabel(
-            QStringLiteral("A scenario pack's folder holds at least one of the folders HISTSCR, "
-                           "CRAZYSCR, REALMAP and CAMPAIGN, usually beside the video Intro.avi."),
-            &dialog);
+        QStringList folders = ScenarioTypes::sourceFolders();
+        const QString last = folders.takeLast();
+        auto* sentence = new QLabel(QStringLiteral("A scenario pack's folder holds at least one "
+                                                   "of the folders %1 and %2, usually beside "
+                                                   "the video Intro.avi.")
+                                        .arg(folders.join(QStringLiteral(", ")), last),
+                                    &dialog);
         sentence->setWordWrap(true);
         grid->addWidget(sentence, grid->rowCount(), 0, 1, grid->columnCount());
     }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -33,12 +35,10 @@ namespace PackSearch {
 
 bool isPack(const QString& folder)
 {
-    for (int type = 0; type < ScenarioTypes::Count; ++type) {
-        if (FolderListings::findIgnoringCase(
-                folder, QString::fromLatin1(ScenarioTypes::at(type).sourceFolder), true))
-            return true;
-    }
-    return false;
+    const QStringList folders = ScenarioTypes::sourceFolders();
+    return std::any_of(folders.cbegin(), folders.cend(), [&folder](const QString& name) {
+        return FolderListings::findIgnoringCase(folder, name, true).has_value();
+    });
 }
 
 Where Where::fromMachine()
