@@ -4,6 +4,9 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "Registry.h"
+#include "WinPath.h"
+
+#include <QDir>
 
 namespace {
 
@@ -140,6 +143,25 @@ QString readGameFolder()
     if (!key)
         return {};
     return fromUninstallString(key->readString(QString::fromLatin1(uninstallValue)));
+}
+
+QString withTilde(const QString& hostPath)
+{
+    const QString home = QDir::cleanPath(QDir::homePath());
+    if (home == QLatin1String("/"))
+        return hostPath;
+    if (hostPath == home)
+        return QStringLiteral("~");
+    if (hostPath.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + hostPath.mid(home.size());
+    return hostPath;
+}
+
+QString hostFolder(const QString& gameFolder)
+{
+    const std::optional<QString> host =
+        gameFolder.isEmpty() ? std::nullopt : WinPath::toHost(gameFolder);
+    return host ? withTilde(*host) : QString();
 }
 
 int driveNumber(const QString& gameFolder)

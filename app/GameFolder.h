@@ -22,6 +22,11 @@ QString fromUninstallString(const QString& uninstallString);
 // entry is missing. Throws when the value is not a string or cannot be read.
 QString readGameFolder();
 
+// A host path with the home folder written as "~", as a Linux user reads paths.
+QString withTilde(const QString& hostPath);
+// Where the game folder lies on the Linux side, home as "~"; empty when it maps to no folder.
+QString hostFolder(const QString& gameFolder);
+
 using FreeSpaceQuery = std::function<std::optional<qint64>(int driveNumber)>;
 
 // The drive number of the game folder's first character: "A" or "a" is 1, "C" or "c" is 3,

@@ -7,6 +7,7 @@
 #include "Install_NewFolderPromptForm.h"
 #include "Install_PromptForm.h"
 #include "MediaBackend.h"
+#include "StartPlaces.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -28,6 +29,10 @@ int main(int argc, char* argv[])
 
     ErrorBox errorBox;
     setErrorReporter(&errorBox);
+
+    // Started from a desktop menu, the program is neither in the pack's folder nor told the
+    // game's prefix: both are found before the windows read them.
+    StartPlaces::settle(QApplication::arguments());
 
     IntroFormLauncher intro;
     MainFormServices services;

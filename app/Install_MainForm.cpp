@@ -165,11 +165,13 @@ void TMainForm::FormCreate()
 {
     // The intro hides the main window; the activation that follows it may offer the folder.
     m_gameFolderChooser.introPlayed();
+    // An intro that cannot be played is reported and costs nothing else: the game folder is
+    // still read and the list filled.
     if (m_services.intro != nullptr)
-        m_services.intro->showIntro(this);
+        runGuarded([this] { m_services.intro->showIntro(this); });
 
     m_state.gameFolder = GameFolder::readGameFolder();
-    ui->AoEpathEdit->setText(m_state.gameFolder);
+    showGameFolder();
 
     // Without a game folder the free-space line fails and the type stays unselected.
     runQuietly([this] {
@@ -326,6 +328,8 @@ void TMainForm::checkGameFolder()
 void TMainForm::showGameFolder()
 {
     ui->AoEpathEdit->setText(m_state.gameFolder);
+    // Which prefix is in use shows here: the folder on the Linux side.
+    ui->AoEpathEdit->setToolTip(GameFolder::hostFolder(m_state.gameFolder));
 }
 
 void TMainForm::selectTypeFolders()

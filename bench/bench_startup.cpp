@@ -1,14 +1,17 @@
-// Time from start to the main window shown, against a bare Qt window started the same way.
+// Time from start to the main window shown, against a bare Qt window started the same way, and
+// the start from a home holding 50 Wine prefixes that the program searches for the game.
 //
-//   bench_startup [runs]            runs both kinds of child process in turn, prints medians
-//   bench_startup --child main|bare one start: prints "shown" when the window is on screen
+//   bench_startup [runs]                   runs the kinds of child process in turn, prints medians
+//   bench_startup --child main|search|bare one start: prints "shown" when the window is on screen
 //
 // The main window starts on a prefix whose system.reg is a real Wine prefix's (1.7 MB, from the
-// shared fixtures) with the game's entry added, from the demo medium, without the intro.
+// shared fixtures) with the game's entry added, from the demo medium, without the intro. The
+// search starts without WINEPREFIX in a home with 50 such prefixes, one of which holds the game.
 
 #include "DemoWorld.h"
 #include "FontSubstitutes.h"
 #include "Install_MainForm.h"
+#include "StartPlaces.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,18 +48,27 @@ int runChild(int argc, char* argv[], const QString& kind)
         return showAndReport(window);
     }
     installFontSubstitutes();
+    if (kind == "search")
+        StartPlaces::settle(QApplication::arguments());
     MainFormServices services; // no intro
     TMainForm window(services);
     return showAndReport(window);
 }
 
-// Milliseconds from starting the child to its window being shown.
-double timeOneStart(const QString& kind, const QString& medium, const QString& prefix)
+// Milliseconds from starting the child to its window being shown. The search starts in the
+// medium, as the others do, so that only the prefixes are looked for.
+double timeOneStart(const QString& kind, const QString& medium, const QString& prefix,
+                    const QString& home)
 {
     QProcess child;
     child.setWorkingDirectory(medium);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("WINEPREFIX", prefix);
+    for (const char* variable : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+        environment.remove(variable);
+    if (kind == "search")
+        environment.insert("HOME", home);
+    else
+        environment.insert("WINEPREFIX", prefix);
     child.setProcessEnvironment(environment);
     QElapsedTimer timer;
     timer.start();
@@ -70,6 +82,9 @@ double timeOneStart(const QString& kind, const QString& medium, const QString& p
     child.waitForFinished();
     return elapsed;
 }
+
+constexpr int searchedPrefixes = 50;
+constexpr int prefixWithGame = 37;
 
 double median(QList<double> values)
 {
@@ -112,18 +127,40 @@ int main(int argc, char* argv[])
         qFatal("cannot write the registry");
     demoRegistry.close();
 
-    const QString medium = world.filePath("medium");
-    QList<double> mainTimes, bareTimes;
-    timeOneStart("bare", medium, prefix); // warm the caches once
-    timeOneStart("main", medium, prefix);
-    for (int run = 0; run < runs; ++run) {
-        bareTimes.append(timeOneStart("bare", medium, prefix));
-        mainTimes.append(timeOneStart("main", medium, prefix));
+    // Fifty winetricks prefixes of the same size; the game is in the thirty-eighth.
+    const QString home = world.filePath("home");
+    const QString prefixes = home + "/.local/share/wineprefixes";
+    QDir().mkpath(prefixes);
+    if (!QFile::copy(bigRegistry, world.filePath("plain.reg")))
+        qFatal("cannot copy the registry");
+    for (int number = 0; number < searchedPrefixes; ++number) {
+        const QString other =
+            QStringLiteral("%1/prefix%2").arg(prefixes).arg(number, 2, 10, QChar('0'));
+        if (number == prefixWithGame) {
+            QProcess::execute("cp", {"-a", prefix, other});
+            continue;
+        }
+        QDir().mkpath(other + "/dosdevices");
+        QDir().mkpath(other + "/drive_c");
+        QFile::link("../drive_c", other + "/dosdevices/c:");
+        QFile::copy(world.filePath("plain.reg"), other + "/system.reg");
     }
-    const double main = median(mainTimes), bare = median(bareTimes);
+
+    const QString medium = world.filePath("medium");
+    QList<double> mainTimes, bareTimes, searchTimes;
+    for (const char* kind : {"bare", "main", "search"}) // warm the caches once
+        timeOneStart(kind, medium, prefix, home);
+    for (int run = 0; run < runs; ++run) {
+        bareTimes.append(timeOneStart("bare", medium, prefix, home));
+        mainTimes.append(timeOneStart("main", medium, prefix, home));
+        searchTimes.append(timeOneStart("search", medium, prefix, home));
+    }
+    const double main = median(mainTimes), bare = median(bareTimes), search = median(searchTimes);
     std::printf("start to window shown, median of %d runs (system.reg %.1f MB)\n", runs,
                 registry.size() / 1048576.0);
     std::printf("  bare Qt window: %7.1f ms\n  main window:    %7.1f ms\n  ratio:          %7.2f\n",
                 bare, main, main / bare);
+    std::printf("  %d prefixes searched: %7.1f ms (%+.1f ms)\n  ratio to the main window: %.2f\n",
+                searchedPrefixes, search, search - main, search / main);
     return 0;
 }

@@ -28,6 +28,14 @@ QStringList captions()
     return result;
 }
 
+QStringList sourceFolders()
+{
+    QStringList result;
+    for (const ScenarioType& type : types)
+        result << QString::fromLatin1(type.sourceFolder);
+    return result;
+}
+
 void selectTypeFolders(ProgramState& state, int typeIndex)
 {
     if (typeIndex < 0 || typeIndex >= Count)

@@ -19,6 +19,8 @@ constexpr int Campaigns = 3;
 
 const ScenarioType& at(int index);
 QStringList captions();
+// The pack's folders, one per type, in the selector's order.
+QStringList sourceFolders();
 
 // Points the source and destination folders at the type; no type (-1) changes nothing.
 void selectTypeFolders(ProgramState& state, int typeIndex);

@@ -1,10 +1,72 @@
 #include "MediaBackend.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <QtGlobal>
+
+#include <gst/gst.h>
+
+namespace {
+
+struct NeededPlugin
+{
+    const char* plugin; // GStreamer's name for it
+    const char* shown;  // what the user is told is missing
+    const char* debianPackage;
+};
+
+// What an AVI intro needs: the file source, the player, the AVI reader and the decoders of the
+// old Windows codecs (Cinepak, Indeo, MJPEG...).
+constexpr NeededPlugin neededPlugins[] = {
+    {"coreelements", "core elements", "libgstreamer1.0-0"},
+    {"playback", "playbin", "gstreamer1.0-plugins-base"},
+    {"avi", "avidemux", "gstreamer1.0-plugins-good"},
+    {"libav", "libav decoders", "gstreamer1.0-libav"},
+};
+
+QString listed(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + items.last();
+}
+
+} // namespace
 
 void selectMediaBackend()
 {
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", QByteArrayLiteral("gstreamer"));
+}
+
+QString missingMediaPlugins()
+{
+    if (qgetenv("QT_MEDIA_BACKEND") != "gstreamer")
+        return {};
+    GError* error = nullptr;
+    if (!gst_init_check(nullptr, nullptr, &error)) {
+        const QString reason = QString::fromUtf8(error != nullptr ? error->message : "");
+        g_clear_error(&error);
+        return QStringLiteral("The intro cannot be played: GStreamer could not start (%1)")
+            .arg(reason);
+    }
+    QStringList missing;
+    QStringList packages;
+    for (const NeededPlugin& needed : neededPlugins) {
+        GstPlugin* plugin = gst_registry_find_plugin(gst_registry_get(), needed.plugin);
+        if (plugin != nullptr) {
+            gst_object_unref(plugin);
+            continue;
+        }
+        missing << QString::fromLatin1(needed.shown);
+        packages << QString::fromLatin1(needed.debianPackage);
+    }
+    if (missing.isEmpty())
+        return {};
+    return QStringLiteral("The intro cannot be played: GStreamer's %1 %2 missing. Install the "
+                          "Debian %3 %4")
+        .arg(listed(missing), missing.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+             packages.size() == 1 ? QStringLiteral("package") : QStringLiteral("packages"),
+             listed(packages));
 }

@@ -5,10 +5,20 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 
-VideoDisplay::VideoDisplay(QWidget* parent) : QWidget(parent), m_sink(new QVideoSink(this))
+VideoDisplay::VideoDisplay(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoDisplay::showFrame);
+}
+
+QVideoSink* VideoDisplay::videoSink()
+{
+    // Made when a player asks for it, once the media back end is known to be complete: a sink
+    // made without GStreamer's plugins is a broken one.
+    if (m_sink == nullptr) {
+        m_sink = new QVideoSink(this);
+        connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoDisplay::showFrame);
+    }
+    return m_sink;
 }
 
 void VideoDisplay::showFrame(const QVideoFrame& frame)

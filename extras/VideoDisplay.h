@@ -17,7 +17,7 @@ class VideoDisplay : public QWidget
 public:
     explicit VideoDisplay(QWidget* parent = nullptr);
 
-    QVideoSink* videoSink() const { return m_sink; }
+    QVideoSink* videoSink();
     bool hasPicture() const { return !m_picture.isNull(); }
 
 Q_SIGNALS:
@@ -30,6 +30,6 @@ protected:
 private:
     void showFrame(const QVideoFrame& frame);
 
-    QVideoSink* m_sink;
+    QVideoSink* m_sink = nullptr;
     QImage m_picture;
 };

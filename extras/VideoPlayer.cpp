@@ -1,10 +1,12 @@
 #include "VideoPlayer.h"
 
 #include "Errors.h"
+#include "MediaBackend.h"
 #include "VideoDisplay.h"
 #include "WinPath.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
@@ -26,18 +28,30 @@ bool isSettled(QMediaPlayer::MediaStatus status)
 
 VideoPlayer::VideoPlayer(QObject* parent) : QObject(parent)
 {
-    // Without an audio device the output simply stays silent; the picture still plays.
-    m_player.setAudioOutput(&m_audio);
-    connect(&m_player, &QMediaPlayer::playbackStateChanged, this,
-            &VideoPlayer::playbackStateChanged);
-    connect(&m_player, &QMediaPlayer::errorOccurred, this, &VideoPlayer::playbackFailed);
-    connect(&m_player, &QMediaPlayer::errorOccurred, this, &VideoPlayer::openFailed);
-    connect(&m_player, &QMediaPlayer::mediaStatusChanged, this, &VideoPlayer::openStatusChanged);
 }
 
 VideoPlayer::~VideoPlayer()
 {
     close();
+}
+
+void VideoPlayer::makePlayer()
+{
+    if (m_player)
+        return;
+    const QString missing = missingMediaPlugins();
+    if (!missing.isEmpty())
+        throw Exception(missing);
+    m_player = std::make_unique<QMediaPlayer>();
+    m_audio = std::make_unique<QAudioOutput>();
+    // Without an audio device the output simply stays silent; the picture still plays.
+    m_player->setAudioOutput(m_audio.get());
+    connect(m_player.get(), &QMediaPlayer::playbackStateChanged, this,
+            &VideoPlayer::playbackStateChanged);
+    connect(m_player.get(), &QMediaPlayer::errorOccurred, this, &VideoPlayer::playbackFailed);
+    connect(m_player.get(), &QMediaPlayer::errorOccurred, this, &VideoPlayer::openFailed);
+    connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, this,
+            &VideoPlayer::openStatusChanged);
 }
 
 void VideoPlayer::setDisplay(VideoDisplay* display)
@@ -55,6 +69,11 @@ void VideoPlayer::open()
     const auto hostPath = WinPath::toHost(m_fileName, &error);
     if (!hostPath)
         throw EInOutError(error);
+    // The back end would only say "Resource not found.", which tells a user nothing to look for.
+    const QString folder = QFileInfo(*hostPath).absolutePath();
+    if (!QFileInfo(*hostPath).isFile())
+        throw Exception(tr("%1 was not found in %2").arg(m_fileName, folder));
+    makePlayer();
 
     QEventLoop loop;
     m_openWait = &loop;
@@ -62,20 +81,20 @@ void VideoPlayer::open()
     const auto stopListening = qScopeGuard([this] { m_openWait = nullptr; });
     QTimer::singleShot(openTimeoutMs, &loop, &QEventLoop::quit);
 
-    m_player.setSource(QUrl::fromLocalFile(*hostPath));
-    if (m_openError.isEmpty() && !isSettled(m_player.mediaStatus()))
+    m_player->setSource(QUrl::fromLocalFile(*hostPath));
+    if (m_openError.isEmpty() && !isSettled(m_player->mediaStatus()))
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
     QString failure = m_openError;
-    if (failure.isEmpty() && !isLoaded(m_player.mediaStatus()))
-        failure = tr("The media file %1 could not be loaded in time").arg(m_fileName);
+    if (failure.isEmpty() && !isLoaded(m_player->mediaStatus()))
+        failure = tr("it could not be loaded in time");
     if (!failure.isEmpty()) {
-        m_player.setSource(QUrl());
-        throw Exception(failure);
+        m_player->setSource(QUrl());
+        throw Exception(tr("%1 in %2 cannot be played: %3").arg(m_fileName, folder, failure));
     }
 
     m_open = true;
-    m_hasVideo = m_player.hasVideo();
+    m_hasVideo = m_player->hasVideo();
     attachDisplay();
 }
 
@@ -100,8 +119,8 @@ void VideoPlayer::close()
 {
     if (!m_open)
         return;
-    m_player.stop();
-    m_player.setSource(QUrl());
+    m_player->stop();
+    m_player->setSource(QUrl());
     detachDisplay();
     m_open = false;
     m_hasVideo = false;
@@ -112,17 +131,17 @@ void VideoPlayer::play()
 {
     if (!m_open)
         return;
-    if (m_player.duration() > 0 && m_player.position() >= m_player.duration())
-        m_player.setPosition(0);
+    if (m_player->duration() > 0 && m_player->position() >= m_player->duration())
+        m_player->setPosition(0);
     m_playing = true;
-    m_player.play();
+    m_player->play();
 }
 
 void VideoPlayer::attachDisplay()
 {
     if (!hasVideo() || !m_display)
         return;
-    m_player.setVideoSink(m_display->videoSink());
+    m_player->setVideoSink(m_display->videoSink());
     m_attached = m_display;
 }
 
@@ -130,7 +149,7 @@ void VideoPlayer::detachDisplay()
 {
     if (!m_attached)
         return;
-    m_player.setVideoSink(nullptr);
+    m_player->setVideoSink(nullptr);
     m_attached = nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 class QEventLoop;
 
@@ -32,7 +33,9 @@ public:
     void setDisplay(VideoDisplay* display);
 
     // Closes what is open, then opens the file and waits until the back end has loaded it.
-    // Throws Exception with the back end's first error text when it cannot.
+    // Throws Exception naming the file and its folder when it is missing or the back end cannot
+    // load it (with the back end's first error text), and naming what the back end lacks when
+    // it cannot play the file at all.
     void open();
     // Stops picture and sound at once and releases the media.
     void close();
@@ -48,6 +51,8 @@ Q_SIGNALS:
     void notify();
 
 private:
+    // The back end's player is made only once it is known to have what it needs.
+    void makePlayer();
     void attachDisplay();
     void detachDisplay();
     // While open() waits for the back end: keep the first error, stop waiting once it is known.
@@ -57,8 +62,8 @@ private:
     void playbackFailed();
     void endPlayback();
 
-    QMediaPlayer m_player;
-    QAudioOutput m_audio;
+    std::unique_ptr<QMediaPlayer> m_player;
+    std::unique_ptr<QAudioOutput> m_audio;
     QString m_fileName;
     // The loop open() waits in, only while it waits, and the first error reported meanwhile.
     QEventLoop* m_openWait = nullptr;

@@ -6,6 +6,7 @@
 #include "Guarded.h"
 #include "Registry.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopeGuard>
@@ -135,6 +136,10 @@ TDirectoryTree::TDirectoryTree(QWidget* parent) : QTreeWidget(parent)
     setAnimated(false);
     setExpandsOnDoubleClick(false);
     setReadOnly(false);
+    // The column is as wide as its widest open node and the tree scrolls sideways, so that a
+    // deep folder's name is never cut down to its icon.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     // The selected node stays highlighted while another control has the focus.
     QPalette colours = palette();

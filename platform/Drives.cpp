@@ -83,10 +83,7 @@ QByteArray unescapeMountField(const QByteArray& field)
 // What is mounted on folder now, if anything.
 std::optional<Drives::MountedFileSystem> mountOn(const QString& folder)
 {
-    QFile file(QStringLiteral("/proc/self/mountinfo"));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return Drives::mountedOn(file.readAll(), folder);
+    return Drives::mountedOn(Drives::mountInfo(), folder);
 }
 
 // The drive's folder with every link resolved, as mountinfo names mount points.
@@ -119,19 +116,9 @@ QString unescapeUdevName(const QString& name)
 std::optional<QString> mountedLabel(const QString& folder)
 {
     const std::optional<Drives::MountedFileSystem> mount = mountOn(folder);
-    if (!mount || !mount->source.startsWith(QLatin1Char('/')))
+    if (!mount)
         return std::nullopt;
-    const QString device = QFileInfo(mount->source).canonicalFilePath();
-    if (device.isEmpty())
-        return std::nullopt;
-    const QDir byLabel(QStringLiteral("/dev/disk/by-label"));
-    const QFileInfoList links =
-        byLabel.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo& link : links) {
-        if (link.canonicalFilePath() == device)
-            return unescapeUdevName(link.fileName());
-    }
-    return std::nullopt;
+    return Drives::deviceLabel(mount->source);
 }
 
 std::optional<DriveType> typeFromRegistry(QChar letter)
@@ -162,21 +149,55 @@ std::optional<DriveType> typeFromRegistry(QChar letter)
 
 namespace Drives {
 
-std::optional<MountedFileSystem> mountedOn(const QByteArray& mountInfo, const QString& folder)
+QList<Mount> mounts(const QByteArray& mountInfo)
 {
-    std::optional<MountedFileSystem> found;
+    QList<Mount> found;
     for (const QByteArray& line : mountInfo.split('\n')) {
         // id parent major:minor root mountpoint options [optional...] - fstype source superoptions
         const QList<QByteArray> fields = line.split(' ');
         const qsizetype separator = fields.indexOf("-");
         if (separator < 6 || separator + 2 >= fields.size())
             continue;
-        if (HostName::decode(unescapeMountField(fields[4])) != folder)
-            continue;
-        found = MountedFileSystem{QString::fromLatin1(fields[separator + 1]),
-                                  HostName::decode(unescapeMountField(fields[separator + 2]))};
+        found.append({HostName::decode(unescapeMountField(fields[4])),
+                      {QString::fromLatin1(fields[separator + 1]),
+                       HostName::decode(unescapeMountField(fields[separator + 2]))}});
     }
     return found;
+}
+
+std::optional<MountedFileSystem> mountedOn(const QByteArray& mountInfo, const QString& folder)
+{
+    std::optional<MountedFileSystem> found;
+    for (const Mount& mount : mounts(mountInfo)) {
+        if (mount.folder == folder)
+            found = mount.fileSystem;
+    }
+    return found;
+}
+
+QByteArray mountInfo()
+{
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+std::optional<QString> deviceLabel(const QString& source)
+{
+    if (!source.startsWith(QLatin1Char('/')))
+        return std::nullopt;
+    const QString device = QFileInfo(source).canonicalFilePath();
+    if (device.isEmpty())
+        return std::nullopt;
+    const QDir byLabel(QStringLiteral("/dev/disk/by-label"));
+    const QFileInfoList links =
+        byLabel.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo& link : links) {
+        if (link.canonicalFilePath() == device)
+            return unescapeUdevName(link.fileName());
+    }
+    return std::nullopt;
 }
 
 QList<QChar> letters()

@@ -36,4 +36,17 @@ struct MountedFileSystem
     QString source;
 };
 std::optional<MountedFileSystem> mountedOn(const QByteArray& mountInfo, const QString& folder);
+
+struct Mount
+{
+    QString folder; // the mount point
+    MountedFileSystem fileSystem;
+};
+// Every mount a mountinfo text lists, in its order.
+QList<Mount> mounts(const QByteArray& mountInfo);
+// The mount table of this process (/proc/self/mountinfo); empty when it cannot be read.
+QByteArray mountInfo();
+// The label of the file system a mount source (a device) holds, by its /dev/disk/by-label name;
+// nullopt when unknown.
+std::optional<QString> deviceLabel(const QString& source);
 } // namespace Drives

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpacerItem>
+#include <QStyle>
 
 namespace {
 
@@ -21,18 +22,25 @@ QString caption()
     return displayName;
 }
 
-// Room a title bar takes beside its caption: the close button and the frame's margins.
-constexpr int titleBarExtras = 80;
+// The width a window manager's title bar needs for the caption. Its title font cannot be asked
+// for; window managers draw titles bold in the system font's size or near it, beside a window
+// icon and three buttons (minimise, maximise, close), each about as wide as the bar is high.
+int titleBarWidth(const QMessageBox& box)
+{
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int buttonWidth = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    return QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 4 * buttonWidth;
+}
 
-// A box as narrow as a short message would have its caption cut short by the window manager.
+// A box as narrow as a short message would have its caption cut short by the window manager:
+// it widens to fit, as a Windows message box does.
 void fitCaption(QMessageBox& box)
 {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (grid == nullptr)
         return;
-    const int width =
-        QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + titleBarExtras;
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+    grid->addItem(new QSpacerItem(titleBarWidth(box), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 

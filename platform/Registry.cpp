@@ -310,6 +310,29 @@ public:
         return copy.next();
     }
 
+    // Moves to the next line that opens a section ("[Key]"), passing over the value lines
+    // between without splitting them into lines: a real prefix's system.reg holds some forty
+    // thousand of them. False when no section follows.
+    bool skipToSection()
+    {
+        if (m_data < m_end && *m_data == '[')
+            return true;
+        // A bracket is rare elsewhere, and memchr is far quicker than a search for "\n[".
+        for (const char* from = m_data; from < m_end;) {
+            const char* bracket =
+                static_cast<const char*>(std::memchr(from, '[', size_t(m_end - from)));
+            if (bracket == nullptr)
+                break;
+            if (bracket[-1] == '\n') {
+                m_data = bracket;
+                return true;
+            }
+            from = bracket + 1;
+        }
+        m_data = m_end;
+        return false;
+    }
+
     // The next line without its end ("\n" or "\r\n").
     QByteArrayView next()
     {
@@ -441,10 +464,8 @@ FoundKey findKey(const QByteArray& file, const QStringList& paths)
 {
     QList<FoundKey> found(paths.size());
     LineReader reader(file);
-    while (!reader.atEnd()) {
+    while (reader.skipToSection()) {
         const QByteArrayView line = reader.next();
-        if (!line.startsWith('['))
-            continue;
         for (qsizetype i = 0; i < paths.size(); ++i) {
             const SectionMatch match = matchSection(line, paths[i]);
             if (match == SectionMatch::Below) {

@@ -1,15 +1,32 @@
 #include "WinePrefix.h"
 
+#include "HostName.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+std::optional<QString> scopedPath;
+
+bool hasEntry(const QString& path, mode_t type)
+{
+    struct stat info;
+    return ::stat(HostName::encode(path).constData(), &info) == 0 &&
+           (info.st_mode & S_IFMT) == type;
+}
+
+} // namespace
+
 namespace WinePrefix {
 
 QString path()
 {
+    if (scopedPath)
+        return *scopedPath;
     const QString fromEnvironment = qEnvironmentVariable("WINEPREFIX");
     if (!fromEnvironment.isEmpty())
         return QDir::cleanPath(fromEnvironment);
@@ -23,6 +40,33 @@ bool isBareMachine()
     struct stat info;
     return ::access(folder.constData(), R_OK | X_OK) != 0 ||
            ::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode);
+}
+
+bool isPrefix(const QString& folder)
+{
+    return hasEntry(folder + QStringLiteral("/system.reg"), S_IFREG) &&
+           hasEntry(folder + QStringLiteral("/dosdevices"), S_IFDIR);
+}
+
+std::optional<QString> prefixIn(const QString& folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    if (isPrefix(clean))
+        return clean;
+    const QString proton = clean + QStringLiteral("/pfx");
+    if (isPrefix(proton))
+        return proton;
+    return std::nullopt;
+}
+
+Scope::Scope(const QString& folder) : m_outer(scopedPath)
+{
+    scopedPath = QDir::cleanPath(folder);
+}
+
+Scope::~Scope()
+{
+    scopedPath = m_outer;
 }
 
 } // namespace WinePrefix

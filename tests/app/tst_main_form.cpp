@@ -2,6 +2,7 @@
 #include "FormControls.h"
 #include "Guarded.h"
 #include "Install_AboutForm.h"
+#include "Install_ChoiceForm.h"
 #include "Install_MainForm.h"
 #include "Install_NewFolderPromptForm.h"
 #include "Install_PromptForm.h"
@@ -82,7 +83,7 @@ private Q_SLOTS:
 
     void startUp_data();
     void startUp();
-    void failingIntroStopsTheStart();
+    void failingIntroKeepsTheGameFolder();
     void introButtonRereadsTheRegistry();
     void showStatusPaintsAtOnce();
     void exitButtonEndsTheEventLoop();
@@ -139,6 +140,7 @@ void MainFormTest::titleBarButtons_data()
     QTest::newRow("about box") << "about" << false << true << false;
     QTest::newRow("folder dialog") << "folder" << false << true << true;
     QTest::newRow("new-folder prompt") << "newFolder" << false << false << false;
+    QTest::newRow("start-up choice list") << "choice" << false << true << false;
 }
 
 void MainFormTest::titleBarButtons()
@@ -158,6 +160,8 @@ void MainFormTest::titleBarButtons()
         form = std::make_unique<TAboutForm>();
     else if (window == u"folder")
         form = std::make_unique<TSelectDirForm>(nullptr, newFolderPrompt);
+    else if (window == u"choice")
+        form = std::make_unique<TChoiceForm>();
     QWidget& shown = form ? *form : newFolderPrompt;
 
     const Qt::WindowFlags flags = shown.windowFlags();
@@ -612,32 +616,32 @@ void MainFormTest::startUp()
     QCOMPARE(control<QLabel>(form, QStringLiteral("StatusBar"))->text(), QStringLiteral("Ready."));
 }
 
-void MainFormTest::failingIntroStopsTheStart()
+void MainFormTest::failingIntroKeepsTheGameFolder()
 {
     TestWorld world;
     world.setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);
+    world.makeFolder("prefix/drive_c/Games/AoE");
     CountingIntro intro;
     intro.fail = true;
     MainFormServices services;
     services.intro = &intro;
     TMainForm form(services);
 
+    // The error shows, and the start goes on as when the intro played.
     QCOMPARE(m_reporter.messages, QStringList({"Intro.avi cannot be opened"}));
-    QCOMPARE(form.state().gameFolder, QString());
-    QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), -1);
-
-    // The same failure from the intro button changes nothing else.
-    intro.fail = false;
-    control<QToolButton>(form, QStringLiteral("ShowIntro_SButton"))->click();
     QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
-    intro.fail = true;
+    // The prefix in use shows as the edit's hint, the folder on the Linux side.
+    QCOMPARE(control<QLineEdit>(form, QStringLiteral("AoEpathEdit"))->toolTip(),
+             world.driveC() + "/Games/AoE");
+    QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), 0);
+
+    // So does the same failure from the intro button.
     world.writeSystemReg(QByteArray(uninstallSection) +
                          "\"UninstallString\"=\"D:\\\\Other\\\\Uninstal.exe\"\n");
     control<QToolButton>(form, QStringLiteral("ShowIntro_SButton"))->click();
     QCOMPARE(m_reporter.messages.size(), 2);
-    QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
     QCOMPARE(control<QLineEdit>(form, QStringLiteral("AoEpathEdit"))->text(),
-             QStringLiteral(R"(C:\Games\AoE)"));
+             QStringLiteral(R"(D:\Other)"));
 }
 
 void MainFormTest::introButtonRereadsTheRegistry()

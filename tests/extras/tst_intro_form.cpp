@@ -244,7 +244,9 @@ void TestIntroForm::unopenableVideo()
         message = error.message();
     }
 
-    QVERIFY2(!message.isEmpty(), "the failure must carry the media back end's text");
+    // The user is told which file, and where it was looked for.
+    QVERIFY2(message.startsWith("Intro.avi ") && message.contains(m_world->medium()),
+             qPrintable(message));
     QVERIFY2(clock.elapsed() < VideoPlayer::openTimeoutMs,
              "the failure must be known without waiting for the open to time out");
     QCOMPARE(m_shows.shown, 0);

@@ -235,6 +235,17 @@ void TestDirectoryTree::longPathIsWalkedInFull()
     tree.setDirectory(windowsPath);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(tree.NodePath(tree.currentItem()), windowsPath);
+
+    // However deep, a folder's name is never cut down to its icon: the tree scrolls sideways.
+    tree.resize(200, 300);
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+    int indent = 0;
+    for (const QTreeWidgetItem* node = tree.currentItem(); node->parent(); node = node->parent())
+        indent += tree.indentation();
+    QVERIFY(tree.columnWidth(0) >=
+            indent + tree.iconSize().width() +
+                tree.fontMetrics().horizontalAdvance(tree.currentItem()->text(0)));
 }
 
 void TestDirectoryTree::childrenSortedDesktopNot()

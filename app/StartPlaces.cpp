@@ -1,0 +1,113 @@
+#include "StartPlaces.h"
+
+#include "GameFolder.h"
+#include "GamePrefix.h"
+#include "Guarded.h"
+#include "Install_ChoiceForm.h"
+#include "PackSearch.h"
+#include "ScenarioTypes.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+std::optional<int> pick(const QString& prompt, const QStringList& entries)
+{
+    TChoiceForm form;
+    return form.ask(prompt, entries);
+}
+
+QString choosePrefix(const QList<GamePrefix::Candidate>& choices)
+{
+    QStringList entries;
+    for (const GamePrefix::Candidate& choice : choices)
+        entries << QStringLiteral("%1: %2 (%3)")
+                       .arg(choice.prefix.frontEnd, choice.prefix.name(),
+                            GameFolder::withTilde(choice.prefix.folder));
+    const std::optional<int> picked =
+        pick(QStringLiteral("The game is installed in several Wine prefixes. Which one is to "
+                            "receive the scenarios?"),
+             entries);
+    return picked ? choices.at(*picked).prefix.folder : QString();
+}
+
+// Qt's own dialog rather than the desktop's, as only it can carry the sentence on what to pick.
+QString askForPackFolder()
+{
+    QFileDialog dialog(nullptr, QStringLiteral("Where is the scenario pack?"), QDir::homePath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        QStringList folders = ScenarioTypes::sourceFolders();
+        const QString last = folders.takeLast();
+        auto* sentence = new QLabel(QStringLiteral("A scenario pack's folder holds at least one "
+                                                   "of the folders %1 and %2, usually beside "
+                                                   "the video Intro.avi.")
+                                        .arg(folders.join(QStringLiteral(", ")), last),
+                                    &dialog);
+        sentence->setWordWrap(true);
+        grid->addWidget(sentence, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString findPack()
+{
+    const QList<PackSearch::Place> places = PackSearch::places(PackSearch::Where::fromMachine());
+    if (places.isEmpty())
+        return askForPackFolder();
+    if (places.size() == 1)
+        return places.constFirst().folder;
+    QStringList entries;
+    for (const PackSearch::Place& place : places)
+        entries << (place.label.isEmpty()
+                        ? place.folder
+                        : QStringLiteral("%1 [%2]").arg(place.folder, place.label));
+    const std::optional<int> picked =
+        pick(QStringLiteral("Several scenario packs were found. Which one is to be installed?"),
+             entries);
+    return picked ? places.at(*picked).folder : QString();
+}
+
+// The folder the only argument names: a folder, or the folder of a file on the medium.
+QString packFromArguments(const QStringList& arguments)
+{
+    if (arguments.size() != 2)
+        return {};
+    const QFileInfo given(arguments.at(1));
+    if (given.isDir())
+        return given.absoluteFilePath();
+    if (given.isFile())
+        return given.absolutePath();
+    return {};
+}
+
+} // namespace
+
+namespace StartPlaces {
+
+void settle(const QStringList& arguments)
+{
+    const GamePrefix::Decision decision =
+        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment());
+    if (!decision.notAPrefix.isEmpty())
+        errorReporter().showError(
+            QStringLiteral("%1 is not a Wine prefix").arg(decision.notAPrefix));
+    GamePrefix::use(decision.choices.isEmpty() ? decision.prefix : choosePrefix(decision.choices));
+
+    QString pack = packFromArguments(arguments);
+    if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath()))
+        pack = findPack();
+    // Cancelled: the program carries on where it was started, as it always has.
+    if (!pack.isEmpty())
+        QDir::setCurrent(pack);
+}
+
+} // namespace StartPlaces

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+// Before the main window is made: the Wine prefix that is the machine, and the pack's folder as
+// the current directory, so that everything after reads them as when the program is started in
+// the pack's folder with WINEPREFIX set. Asks the user only when there is a real choice.
+namespace StartPlaces {
+
+// arguments: the program's, where the only one may name the pack's folder.
+void settle(const QStringList& arguments);
+
+} // namespace StartPlaces

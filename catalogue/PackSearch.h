@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Where the scenario pack is when the program was not started in its folder: its own folder (a
+// copy run from the medium), mounted media, and the folders of the prefix's CD-ROM drives.
+// No widgets here.
+namespace PackSearch {
+
+// Whether the folder holds at least one of the pack's scenario folders, in any letter case.
+bool isPack(const QString& folder);
+
+// What the search looks at.
+struct Where
+{
+    QString executableFolder;
+    QByteArray mountInfo; // as /proc/self/mountinfo gives it
+    QString user;         // whose media folders under /run/media and /media count
+    QStringList cdRomFolders;
+
+    // This process's: its executable, its mount table, its user, the chosen prefix's drives.
+    static Where fromMachine();
+};
+
+struct Place
+{
+    QString folder;
+    QString label; // the volume label or the drive, when known
+};
+
+// The pack folders found, each once, in the order they are looked at.
+QList<Place> places(const Where& where);
+
+} // namespace PackSearch

@@ -1,0 +1,258 @@
+#include "PrefixSearch.h"
+
+#include "WinePrefix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// Configuration files are small; a larger one is no configuration file of a front-end.
+constexpr qint64 largestConfiguration = 4 * 1024 * 1024;
+
+QByteArray readConfiguration(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestConfiguration)
+        return {};
+    return file.read(largestConfiguration);
+}
+
+QString orDefault(const QString& variable, const QString& fallback)
+{
+    const QString value = qEnvironmentVariable(qPrintable(variable));
+    return value.isEmpty() ? fallback : QDir::cleanPath(value);
+}
+
+// The folders in a folder, by name, hidden ones too; links to folders count.
+QStringList subfolders(const QString& folder)
+{
+    QStringList paths;
+    const QDir dir(folder);
+    for (const QString& name :
+         dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
+        paths << dir.filePath(name);
+    return paths;
+}
+
+QStringList filesIn(const QString& folder, const QString& pattern)
+{
+    QStringList paths;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({pattern}, QDir::Files, QDir::Name))
+        paths << dir.filePath(name);
+    return paths;
+}
+
+QString withHome(const QString& path, const QString& home)
+{
+    if (path == QLatin1String("~"))
+        return home;
+    if (path.startsWith(QLatin1String("~/")))
+        return home + path.mid(1);
+    return path;
+}
+
+QByteArray unquoted(const QByteArray& value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+// The value of `key:` among the indented lines that a line `block:` opens, as a game file of
+// Lutris holds its prefix under `game:`. A line-oriented reading of that one shape of YAML.
+QString blockValue(const QByteArray& text, const QByteArray& block, const QByteArray& key)
+{
+    bool inBlock = false;
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray item = line.trimmed();
+        if (item.isEmpty() || item.startsWith('#'))
+            continue;
+        if (!line.startsWith(' ') && !line.startsWith('\t')) {
+            inBlock = item == block + ':';
+            continue;
+        }
+        if (inBlock && item.startsWith(key + ':'))
+            return QString::fromUtf8(unquoted(item.mid(key.size() + 1).trimmed()));
+    }
+    return {};
+}
+
+// Heroic keeps one file per game: {"<game>": {"winePrefix": "...", ...}, "version": ...}.
+QStringList heroicPrefixes(const QByteArray& json)
+{
+    const QJsonObject top = QJsonDocument::fromJson(json).object();
+    QStringList found;
+    const QLatin1String key("winePrefix");
+    if (top.value(key).isString())
+        found << top.value(key).toString();
+    for (const QJsonValue& game : top) {
+        if (game.toObject().value(key).isString())
+            found << game.toObject().value(key).toString();
+    }
+    return found;
+}
+
+// The quoted words of a Valve KeyValues text in order, and an empty word for each brace, so that
+// a key and its value are two words in a row.
+QList<QByteArray> keyValuesWords(const QByteArray& text)
+{
+    QList<QByteArray> words;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' || text[i] == '}') {
+            words << QByteArray();
+        } else if (text[i] == '"') {
+            QByteArray word;
+            for (++i; i < text.size() && text[i] != '"'; ++i) {
+                if (text[i] == '\\' && i + 1 < text.size())
+                    ++i;
+                word += text[i];
+            }
+            words << word;
+        }
+    }
+    return words;
+}
+
+bool isNumber(const QByteArray& word)
+{
+    return !word.isEmpty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Steam lists its libraries as "path" entries, and in its older form as numbered entries whose
+// value is the folder.
+QStringList steamLibraries(const QByteArray& vdf)
+{
+    const QList<QByteArray> words = keyValuesWords(vdf);
+    QStringList libraries;
+    for (qsizetype i = 0; i + 1 < words.size(); ++i) {
+        const QByteArray& value = words[i + 1];
+        const bool named = words[i].compare("path", Qt::CaseInsensitive) == 0 || isNumber(words[i]);
+        if (named && value.startsWith('/'))
+            libraries << QString::fromUtf8(value);
+    }
+    return libraries;
+}
+
+class Collector
+{
+public:
+    explicit Collector(QList<PrefixSearch::FoundPrefix>& found) : m_found(found) {}
+
+    void add(const QString& frontEnd, const QString& folder)
+    {
+        const std::optional<QString> prefix = WinePrefix::prefixIn(folder);
+        if (!prefix)
+            return;
+        const QString canonical = QFileInfo(*prefix).canonicalFilePath();
+        if (canonical.isEmpty() || m_seen.contains(canonical))
+            return;
+        m_seen.insert(canonical);
+        m_found.append({frontEnd, *prefix});
+    }
+
+    void addEach(const QString& frontEnd, const QStringList& folders)
+    {
+        for (const QString& folder : folders)
+            add(frontEnd, folder);
+    }
+
+private:
+    QList<PrefixSearch::FoundPrefix>& m_found;
+    QSet<QString> m_seen;
+};
+
+} // namespace
+
+namespace PrefixSearch {
+
+Roots Roots::fromEnvironment()
+{
+    const QString home = QDir::cleanPath(QDir::homePath());
+    return {home,
+            orDefault(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share")),
+            orDefault(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"))};
+}
+
+QString FoundPrefix::name() const
+{
+    const QFileInfo info(folder);
+    if (info.fileName() == QLatin1String("pfx"))
+        return QFileInfo(info.path()).fileName();
+    return info.fileName();
+}
+
+QList<FoundPrefix> prefixes(const Roots& roots)
+{
+    QList<FoundPrefix> found;
+    Collector collect(found);
+    const QString& home = roots.home;
+    const QString flatpak = home + QStringLiteral("/.var/app/");
+
+    collect.add(QStringLiteral("Wine"), home + QStringLiteral("/.wine"));
+    collect.addEach(QStringLiteral("winetricks"),
+                    subfolders(roots.dataHome + QStringLiteral("/wineprefixes")));
+
+    for (const QString& games :
+         {roots.dataHome + QStringLiteral("/lutris/games"),
+          roots.configHome + QStringLiteral("/lutris/games"),
+          flatpak + QStringLiteral("net.lutris.Lutris/data/lutris/games"),
+          flatpak + QStringLiteral("net.lutris.Lutris/config/lutris/games")}) {
+        for (const QString& file : filesIn(games, QStringLiteral("*.yml"))) {
+            const QString prefix = blockValue(readConfiguration(file), "game", "prefix");
+            if (!prefix.isEmpty())
+                collect.add(QStringLiteral("Lutris"), withHome(prefix, home));
+        }
+    }
+    collect.addEach(QStringLiteral("Lutris"), subfolders(home + QStringLiteral("/Games")));
+
+    for (const QString& bottles :
+         {roots.dataHome + QStringLiteral("/bottles/bottles"),
+          flatpak + QStringLiteral("com.usebottles.bottles/data/bottles/bottles")})
+        collect.addEach(QStringLiteral("Bottles"), subfolders(bottles));
+
+    for (const QString& configs :
+         {roots.configHome + QStringLiteral("/heroic/GamesConfig"),
+          flatpak + QStringLiteral("com.heroicgameslauncher.hgl/config/heroic/GamesConfig")}) {
+        for (const QString& file : filesIn(configs, QStringLiteral("*.json"))) {
+            for (const QString& prefix : heroicPrefixes(readConfiguration(file)))
+                collect.add(QStringLiteral("Heroic"), withHome(prefix, home));
+        }
+    }
+    collect.addEach(QStringLiteral("Heroic"),
+                    subfolders(home + QStringLiteral("/Games/Heroic/Prefixes/default")));
+
+    collect.addEach(QStringLiteral("PlayOnLinux"),
+                    subfolders(home + QStringLiteral("/.PlayOnLinux/wineprefix")));
+
+    QSet<QString> librariesSeen;
+    for (const QString& steam :
+         {roots.dataHome + QStringLiteral("/Steam"), home + QStringLiteral("/.steam/steam"),
+          flatpak + QStringLiteral("com.valvesoftware.Steam/.local/share/Steam")}) {
+        const QStringList libraries =
+            QStringList{steam} + steamLibraries(readConfiguration(
+                                     steam + QStringLiteral("/steamapps/libraryfolders.vdf")));
+        for (const QString& library : libraries) {
+            const QString canonical = QFileInfo(library).canonicalFilePath();
+            if (canonical.isEmpty() || librariesSeen.contains(canonical))
+                continue;
+            librariesSeen.insert(canonical);
+            collect.addEach(QStringLiteral("Steam (Proton)"),
+                            subfolders(library + QStringLiteral("/steamapps/compatdata")));
+        }
+    }
+
+    collect.addEach(QStringLiteral("CrossOver"), subfolders(home + QStringLiteral("/.cxoffice")));
+    return found;
+}
+
+} // namespace PrefixSearch

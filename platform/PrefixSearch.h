@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The user's Wine prefixes, found where the Wine front-ends keep them and where their
+// configuration files say they are. The files are read as data and never written; what cannot be
+// understood in them is passed over. No widgets here.
+namespace PrefixSearch {
+
+// Where the search starts.
+struct Roots
+{
+    QString home;
+    QString dataHome;   // $XDG_DATA_HOME, ~/.local/share when unset or empty
+    QString configHome; // $XDG_CONFIG_HOME, ~/.config when unset or empty
+
+    static Roots fromEnvironment();
+};
+
+struct FoundPrefix
+{
+    QString frontEnd; // "Lutris", "Steam (Proton)", ...
+    QString folder;   // the prefix: it holds system.reg and dosdevices
+    // What a person calls it: the folder's name, or the game's number for Proton's pfx folders.
+    QString name() const;
+};
+
+// Every prefix found, each once (the first front-end that names it keeps it), in this order:
+// Wine, winetricks, Lutris, Bottles, Heroic, PlayOnLinux, Steam (Proton), CrossOver.
+QList<FoundPrefix> prefixes(const Roots& roots);
+
+} // namespace PrefixSearch

@@ -1,0 +1,140 @@
+#include "GamePrefix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+// A prefix with drive C; "live" and "stale" hold the game's entry, and "live" its folder too.
+void makePrefix(const QString& folder, const QString& kind)
+{
+    QDir().mkpath(folder + "/dosdevices");
+    QDir().mkpath(folder + "/drive_c");
+    QVERIFY(::symlink("../drive_c", QFile::encodeName(folder + "/dosdevices/c:")) == 0);
+    QByteArray registry = "WINE REGISTRY Version 2\n\n#arch=win64\n\n";
+    if (kind != "bare")
+        registry +=
+            "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall"
+            "\\\\Age of Empires] 1700000000\n\"UninstallString\"=\"C:\\\\AoE\\\\Uninst.exe\"\n";
+    if (kind == "live")
+        QDir().mkpath(folder + "/drive_c/AoE");
+    QFile file(folder + "/system.reg");
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(registry) == registry.size());
+}
+
+} // namespace
+
+class TestGamePrefix : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decide_data();
+    void decide();
+};
+
+void TestGamePrefix::decide_data()
+{
+    // The world under a scratch home: "live:", "stale:" and "bare:" prefixes (see makePrefix),
+    // "file:path=content" and "env:NAME=value"; $HOME stands for the home folder.
+    QTest::addColumn<QStringList>("world");
+    QTest::addColumn<QStringList>("decided");
+
+    QTest::newRow("Wine") << QStringList{"live:.wine"} << QStringList{"use .wine"};
+    QTest::newRow("winetricks, XDG_DATA_HOME set")
+        << QStringList{"env:XDG_DATA_HOME=$HOME/data", "live:data/wineprefixes/aoe"}
+        << QStringList{"use data/wineprefixes/aoe"};
+    QTest::newRow("winetricks, XDG_DATA_HOME empty")
+        << QStringList{"env:XDG_DATA_HOME=", "live:.local/share/wineprefixes/aoe"}
+        << QStringList{"use .local/share/wineprefixes/aoe"};
+    QTest::newRow("Lutris game file, older place, XDG_CONFIG_HOME empty")
+        << QStringList{"env:XDG_CONFIG_HOME=", "live:elsewhere/aoe",
+                       "file:.config/lutris/games/aoe-1.yml=game:\n  exe: x.exe\n  prefix: "
+                       "'~/elsewhere/aoe'\nname: Age of Empires\nprefix: /nowhere\n"}
+        << QStringList{"use elsewhere/aoe"};
+    QTest::newRow("Lutris, one prefix named twice")
+        << QStringList{"live:Games/aoe", "file:.local/share/lutris/games/a.yml=game:\n"
+                                         "  prefix: $HOME/Games/aoe\n"}
+        << QStringList{"use Games/aoe"};
+    QTest::newRow("Bottles, Flatpak")
+        << QStringList{"live:.var/app/com.usebottles.bottles/data/bottles/bottles/AoE"}
+        << QStringList{"use .var/app/com.usebottles.bottles/data/bottles/bottles/AoE"};
+    QTest::newRow("Heroic game file, Proton's pfx, a damaged file beside")
+        << QStringList{"live:heroic/Quail/pfx", "file:.config/heroic/GamesConfig/bad.json={[",
+                       "file:.config/heroic/GamesConfig/Quail.json={\"Quail\": {\"winePrefix\": "
+                       "\"$HOME/heroic/Quail\"}, \"version\": \"v0\"}"}
+        << QStringList{"use heroic/Quail/pfx"};
+    QTest::newRow("Steam, a second library")
+        << QStringList{"live:library/steamapps/compatdata/221380/pfx",
+                       "file:.local/share/Steam/steamapps/libraryfolders.vdf=\"libraryfolders\"\n"
+                       "{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"$HOME/.local/share/Steam\"\n\t}\n"
+                       "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"$HOME/library\"\n\t}\n}\n"}
+        << QStringList{"use library/steamapps/compatdata/221380/pfx"};
+    QTest::newRow("a stale entry loses to a live one")
+        << QStringList{"stale:Games/old", "bare:.cxoffice/other",
+                       "live:.PlayOnLinux/wineprefix/AoE"}
+        << QStringList{"use .PlayOnLinux/wineprefix/AoE"};
+    QTest::newRow("two live: the user chooses")
+        << QStringList{"live:.cxoffice/AoE", "live:Games/aoe", "stale:.wine"}
+        << QStringList{"choose Lutris Games/aoe", "choose CrossOver .cxoffice/AoE"};
+    QTest::newRow("no prefix holds the game")
+        << QStringList{"bare:.wine", "bare:Games/x"} << QStringList{};
+    QTest::newRow("WINEPREFIX at compatdata/<id>")
+        << QStringList{"env:WINEPREFIX=$HOME/compatdata/7", "bare:compatdata/7/pfx", "live:.wine"}
+        << QStringList{"use compatdata/7/pfx"};
+    QTest::newRow("WINEPREFIX at a folder that is no prefix")
+        << QStringList{"env:WINEPREFIX=$HOME/Games", "live:Games/aoe"}
+        << QStringList{"not a prefix Games", "use Games/aoe"};
+}
+
+void TestGamePrefix::decide()
+{
+    QFETCH(QStringList, world);
+    QFETCH(QStringList, decided);
+    QTemporaryDir scratch;
+    const QString home = QFileInfo(scratch.path()).canonicalFilePath();
+    const QList<QByteArray> variables{"HOME", "WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
+    QList<std::optional<QByteArray>> saved;
+    for (const QByteArray& name : variables) {
+        saved << (qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        qunsetenv(name);
+    }
+    qputenv("HOME", QFile::encodeName(home));
+    for (QString entry : world) {
+        entry.replace("$HOME", home);
+        const QString kind = entry.section(':', 0, 0), rest = entry.section(':', 1);
+        const QString name = rest.section('=', 0, 0), value = rest.section('=', 1);
+        if (kind == "env") {
+            qputenv(name.toLatin1(), value.toUtf8());
+        } else if (kind == "file") {
+            QDir().mkpath(QFileInfo(home + '/' + name).path());
+            QFile file(home + '/' + name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(value.toUtf8()) >= 0);
+        } else {
+            makePrefix(home + '/' + rest, kind);
+        }
+    }
+
+    const GamePrefix::Decision decision =
+        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment());
+    for (qsizetype i = 0; i < variables.size(); ++i)
+        saved[i] ? qputenv(variables[i], *saved[i]) : qunsetenv(variables[i]);
+
+    const QDir relative(home);
+    QStringList seen;
+    if (!decision.notAPrefix.isEmpty())
+        seen << "not a prefix " + relative.relativeFilePath(decision.notAPrefix);
+    if (!decision.prefix.isEmpty())
+        seen << "use " + relative.relativeFilePath(decision.prefix);
+    for (const GamePrefix::Candidate& choice : decision.choices)
+        seen << "choose " + choice.prefix.frontEnd + ' ' +
+                    relative.relativeFilePath(choice.prefix.folder);
+    QCOMPARE(seen, decided);
+}
+
+QTEST_GUILESS_MAIN(TestGamePrefix)
+#include "tst_game_prefix.moc"

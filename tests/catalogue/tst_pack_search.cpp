@@ -1,0 +1,67 @@
+#include "Drives.h"
+#include "PackSearch.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sched.h>
+#include <sys/mount.h>
+
+class TestPackSearch : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void places_data();
+    void places();
+};
+
+void TestPackSearch::places_data()
+{
+    // Where a pack lies: the executable's folder, a medium mounted on /mnt, a CD-ROM drive's
+    // folder; "executable=mount" is a copy run from the mounted medium.
+    QTest::addColumn<QStringList>("packs");
+    QTest::addColumn<QStringList>("found");
+
+    QTest::newRow("the executable's folder")
+        << QStringList{"executable"} << QStringList{"executable"};
+    QTest::newRow("a mounted medium, names in lower case")
+        << QStringList{"mount"} << QStringList{"mount"};
+    QTest::newRow("a CD-ROM drive's folder") << QStringList{"cdrom"} << QStringList{"cdrom"};
+    QTest::newRow("all three, in their order") << QStringList{"cdrom", "mount", "executable"}
+                                               << QStringList{"executable", "mount", "cdrom"};
+    QTest::newRow("a copy run from the medium counts once")
+        << QStringList{"executable=mount"} << QStringList{"mount"};
+    QTest::newRow("none") << QStringList{} << QStringList{};
+}
+
+void TestPackSearch::places()
+{
+    QFETCH(QStringList, packs);
+    QFETCH(QStringList, found);
+    // A tmpfs on /mnt, in a mount namespace of this process's own.
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", "/mnt", "tmpfs", 0, "size=1m") != 0)
+        QSKIP("no tmpfs can be mounted on /mnt here (needs root or CAP_SYS_ADMIN)");
+    QTemporaryDir executable, cdrom;
+    const QMap<QString, QString> folders{
+        {"executable", executable.path()}, {"mount", "/mnt"}, {"cdrom", cdrom.path()}};
+    PackSearch::Where where{executable.path(), {}, "nobody", {cdrom.path()}};
+    for (const QString& pack : packs) {
+        const QString at = folders.value(pack.section('=', -1));
+        QDir().mkpath(at + "/crazyscr");
+        if (pack.contains('='))
+            where.executableFolder = at;
+    }
+    where.mountInfo = Drives::mountInfo();
+
+    QStringList seen;
+    for (const PackSearch::Place& place : PackSearch::places(where))
+        seen << folders.key(place.folder);
+    QCOMPARE(seen, found);
+}
+
+QTEST_GUILESS_MAIN(TestPackSearch)
+#include "tst_pack_search.moc"
