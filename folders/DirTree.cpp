@@ -310,18 +310,19 @@ void TDirectoryTree::BuildRoot()
             auto* placeholder = new QTreeWidgetItem(drive);
             placeholder->setData(0, KindRole, static_cast<int>(NodeKind::Placeholder));
         } else {
-            AddSubfolders(QString(letter) + QStringLiteral(":\\"), drive, 0);
+            AddSubfolders(QString(letter) + QStringLiteral(":\\"), drive, 0, {});
         }
     }
 
     if (!m_desktopFolder.isEmpty())
-        AddSubfolders(m_desktopFolder, m_desktopNode, 2);
+        AddSubfolders(m_desktopFolder, m_desktopNode, 2, foldersOnTheWayUp(m_desktopNode));
 
     m_desktopNode->setExpanded(true);
     m_myComputerNode->setExpanded(true);
 }
 
-void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth)
+void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth,
+                                   const QList<FileIdentity>& onTheWay)
 {
     const QString base = withBackslash(path);
     const QIcon icon = folderIcon(m_images[FolderImage], m_images[OpenFolderImage]);
@@ -333,8 +334,11 @@ void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, i
             entry.name.startsWith(u'.'))
             continue;
         made.push_back(makeFolderNode(entry.name, icon));
-        if (depth > 0)
-            AddSubfolders(base + entry.name, made.back().get(), depth - 1);
+        made.back()->setData(0, IdentityRole, QVariant::fromValue(entry.identity));
+        // A folder holding a thousand links to itself would otherwise be read a thousand times.
+        if (depth > 0 && !onTheWay.contains(entry.identity))
+            AddSubfolders(base + entry.name, made.back().get(), depth - 1,
+                          onTheWay + QList<FileIdentity>{entry.identity});
     }
     // One insertion for the whole level keeps a folder of thousands of subfolders quick.
     QList<QTreeWidgetItem*> children;
@@ -342,6 +346,23 @@ void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, i
     for (auto& child : made)
         children << child.release();
     node->addChildren(children);
+}
+
+QList<FileIdentity> TDirectoryTree::foldersOnTheWayUp(const QTreeWidgetItem* node) const
+{
+    QList<FileIdentity> found;
+    for (; node; node = node->parent()) {
+        if (kindOf(node) != NodeKind::Folder) {
+            // The drive's or the desktop's folder, where the way up ends.
+            if (const std::optional<FileIdentity> identity = FileSystem::identity(NodePath(node)))
+                found << *identity;
+            break;
+        }
+        const QVariant identity = node->data(0, IdentityRole);
+        if (identity.isValid())
+            found << identity.value<FileIdentity>();
+    }
+    return found;
 }
 
 void TDirectoryTree::sortChildren(QTreeWidgetItem* node)
@@ -375,7 +396,7 @@ void TDirectoryTree::FillOnExpanding(QTreeWidgetItem* node)
             return;
         const UpdatesSuspended suspended(this);
         removeChildren(node);
-        AddSubfolders(NodePath(node), node, 1);
+        AddSubfolders(NodePath(node), node, 1, foldersOnTheWayUp(node));
         node->setData(0, DataRole, filled);
         sortChildren(node);
     });

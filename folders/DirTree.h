@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileSystem.h"
+
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -54,7 +56,8 @@ public:
         DataRole = Qt::UserRole, // fill marker "d"/"D", or the text the node stands for
         KindRole,                // NodeKind
         ImageRole,               // image index when not selected
-        SelectedImageRole        // image index when selected
+        SelectedImageRole,       // image index when selected
+        IdentityRole             // a folder node's FileIdentity, when it was listed
     };
 
     // Reads the shell's display names and the desktop folder. Throws Exception when one of those
@@ -113,7 +116,11 @@ private:
     void ReadShellTexts();
     void ensureBuilt();
     void BuildRoot();
-    void AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth);
+    // Reads depth levels below node's first; a subfolder that is one of the folders on the way
+    // (a link to one of them) is shown but not read.
+    void AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth,
+                       const QList<FileIdentity>& onTheWay);
+    QList<FileIdentity> foldersOnTheWayUp(const QTreeWidgetItem* node) const;
     void FillOnExpanding(QTreeWidgetItem* node);
     bool walkTo(const QString& path, QTreeWidgetItem** found);
     QTreeWidgetItem* locate(const QString& path) const;
