@@ -601,9 +601,10 @@ bool WinFolder::renameToFreeName(const QString& from, const QString& to) const
     struct stat info;
     if (::lstat(encoded(source).constData(), &info) != 0)
         throwErrno(errno);
-    // Looked up without regard to case: a file that differs only in case is there too.
+    // A name in other letters is the same name to a Windows program; the exact name is left to
+    // the rename, which checks it and renames in one step.
     const QString destination = hostPathOrThrow(to);
-    if (::lstat(encoded(destination).constData(), &info) == 0)
+    if (hostFileName(destination) != WinPath::fileName(to))
         return false;
     return moveToFreeName(encoded(source), encoded(destination));
 }
