@@ -144,7 +144,7 @@ TDirectoryTree::TDirectoryTree(QWidget* parent) : QTreeWidget(parent)
 
     connect(this, &QTreeWidget::itemExpanded, this, &TDirectoryTree::itemWasExpanded);
     connect(this, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { selectionChanged(current); });
+            [this](QTreeWidgetItem* current) { currentNodeChanged(current); });
 
     LoadImages();
     ReadShellTexts();
@@ -521,7 +521,7 @@ void TDirectoryTree::setDirectory(const QString& path)
     }
 }
 
-void TDirectoryTree::selectionChanged(QTreeWidgetItem* current)
+void TDirectoryTree::currentNodeChanged(QTreeWidgetItem* current)
 {
     if (m_ignoreCurrentChange || !current)
         return;

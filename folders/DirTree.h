@@ -124,7 +124,7 @@ private:
     void FillOnExpanding(QTreeWidgetItem* node);
     bool walkTo(const QString& path, QTreeWidgetItem** found);
     QTreeWidgetItem* locate(const QString& path) const;
-    void selectionChanged(QTreeWidgetItem* current);
+    void currentNodeChanged(QTreeWidgetItem* current);
     void itemWasExpanded(QTreeWidgetItem* node);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, NodeKind kind, const QString& label,
                              const QString& data, int image, int selectedImage);

@@ -252,7 +252,7 @@ private:
         }
         if (event.len == 0)
             return;
-        const QString name = HostName::decode(event.name);
+        const QString name = HostName::decode(static_cast<const char*>(event.name));
         if (event.mask & (IN_CREATE | IN_MOVED_TO))
             listing->add(name);
         else if (event.mask & (IN_DELETE | IN_MOVED_FROM))
