@@ -116,8 +116,8 @@ private:
     void ReadShellTexts();
     void ensureBuilt();
     void BuildRoot();
-    // Reads depth levels below node's first; a subfolder that is one of the folders on the way
-    // (a link to one of them) is shown but not read.
+    // Adds the folders of path under node and reads depth more levels ahead; a subfolder that is
+    // one of the folders onTheWay up (a link back to one of them) is added but not read ahead.
     void AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth,
                        const QList<FileIdentity>& onTheWay);
     QList<FileIdentity> foldersOnTheWayUp(const QTreeWidgetItem* node) const;
