@@ -110,6 +110,12 @@ private:
     bool m_wasEnabled;
 };
 
+// Whether a node opens: it has folders read, or stands for a folder not read yet.
+bool canOpen(const QTreeWidgetItem* node)
+{
+    return node->childCount() > 0 || node->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
+}
+
 // Takes a node out of its parent and frees it with all it holds.
 void removeChild(QTreeWidgetItem* parent, QTreeWidgetItem* child)
 {
@@ -335,8 +341,11 @@ void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, i
             continue;
         made.push_back(makeFolderNode(entry.name, icon));
         made.back()->setData(0, IdentityRole, QVariant::fromValue(entry.identity));
-        // A folder holding a thousand links to itself would otherwise be read a thousand times.
-        if (depth > 0 && !onTheWay.contains(entry.identity))
+        // A folder holding a thousand links to itself would otherwise be read a thousand times;
+        // a link back up shows that it opens, and is read when it does.
+        if (depth > 0 && onTheWay.contains(entry.identity))
+            made.back()->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        else if (depth > 0)
             AddSubfolders(base + entry.name, made.back().get(), depth - 1,
                           onTheWay + QList<FileIdentity>{entry.identity});
     }
@@ -397,6 +406,7 @@ void TDirectoryTree::FillOnExpanding(QTreeWidgetItem* node)
         const UpdatesSuspended suspended(this);
         removeChildren(node);
         AddSubfolders(NodePath(node), node, 1, foldersOnTheWayUp(node));
+        node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
         node->setData(0, DataRole, filled);
         sortChildren(node);
     });
@@ -608,7 +618,7 @@ void TDirectoryTree::mousePressEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
     QTreeWidgetItem* item = itemAt(position);
-    if (event->button() == Qt::LeftButton && item && item->childCount() > 0 &&
+    if (event->button() == Qt::LeftButton && item && canOpen(item) &&
         onBranchIndicator(position, item)) {
         if (item->isExpanded())
             item->setExpanded(false);
@@ -636,7 +646,7 @@ void TDirectoryTree::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
     QTreeWidgetItem* item = itemAt(position);
-    if (event->button() == Qt::LeftButton && item && item->childCount() > 0 &&
+    if (event->button() == Qt::LeftButton && item && canOpen(item) &&
         !onBranchIndicator(position, item)) {
         if (item->isExpanded())
             item->setExpanded(false);
@@ -657,8 +667,8 @@ void TDirectoryTree::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (item && !item->isExpanded() && item->childCount() > 0 &&
-        (key == openKey || key == Qt::Key_Plus) && state() != QAbstractItemView::EditingState) {
+    if (item && !item->isExpanded() && canOpen(item) && (key == openKey || key == Qt::Key_Plus) &&
+        state() != QAbstractItemView::EditingState) {
         expandNode(item);
         event->accept();
         return;
