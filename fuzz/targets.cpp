@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString name = HostName::decode(input);
     REQUIRE(HostName::encode(name) == input);
     const QByteArray path = QFile::encodeName(world.medium()) + '/' + input;
-    if (input.contains('\0') || input.contains('\\') || input.contains(':') ||
-        ::close(::creat(path.constData(), 0644)))
+    if (input.contains('\0') || input.contains('/') || input.contains('\\') ||
+        input.contains(':') || ::close(::creat(path.constData(), 0644)))
         return 0;
     REQUIRE(FileSystem::list(QStringLiteral("*"), ListFilter::Everything).value(0).name == name);
     REQUIRE(FolderListings::findIgnoringCase(world.medium(), name, false) == name);
