@@ -1,4 +1,5 @@
 // Fuzz targets, one per FUZZ_<NAME>: any bytes in, an abort where a property fails; or a replay.
+#include "Collation.h"
 #include "FileSystem.h"
 #include "FolderListings.h"
 #include "GameFolder.h"
@@ -53,6 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     REQUIRE(FolderListings::findIgnoringCase(world.medium(), name, false) == name);
     WinFile::openRead(name).close();
     ::unlink(path.constData());
+#elif defined(FUZZ_COLLATION)   // three names, one a line: the comparison orders them consistently
+    const auto sign = [](int compared) { return (compared > 0) - (compared < 0); };
+    const QString a = HostName::decode(lines[0]), b = HostName::decode(lines.value(1));
+    const QString c = HostName::decode(lines.value(2));
+    REQUIRE(Collation::compare(a, a) == 0);
+    REQUIRE(sign(Collation::compare(a, b)) == -sign(Collation::compare(b, a)));
+    REQUIRE(sign(Collation::compare(a, b)) ==
+            sign(Collation::sortKey(a).compare(Collation::sortKey(b))));
+    REQUIRE(Collation::compare(a, b) > 0 || Collation::compare(b, c) > 0 ||
+            Collation::compare(a, c) <= 0);
 #endif
     return 0;
 }

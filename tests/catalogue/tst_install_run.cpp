@@ -198,6 +198,7 @@ private Q_SLOTS:
     void overwritesTheNameOnDisk();
     void readOnlySources();
     void theFileBeingWrittenIsHidden();
+    void neverWritesThroughAPlantedLink();
     void emptyFiles();
     void secondRunCountsFromZero();
     void flagsStartAfreshEachRun();
@@ -513,6 +514,27 @@ void TestInstallRun::theFileBeingWrittenIsHidden()
     QVERIFY2(onDisk.first().startsWith(QLatin1Char('.')), qPrintable(onDisk.first()));
     QCOMPARE(listed, QStringList());
     QCOMPARE(setup.filesIn(setup.gameFolderPath()), QStringList{"a.scn"});
+}
+
+// Links planted at the names the run's hidden file would take lead elsewhere; none is followed.
+void TestInstallRun::neverWritesThroughAPlantedLink()
+{
+    Installation setup;
+    const QByteArray fresh = setup.addSource(QStringLiteral("a.scn"), 5000);
+    setup.openAndTickAll();
+    const QString victim = setup.world.writeFile(QStringLiteral("victim"), "untouched");
+    const QString nowhere = setup.world.root() + QStringLiteral("/nowhere");
+    const QString stem = setup.gameFolderPath() +
+                         QStringLiteral("/.install-%1-").arg(QCoreApplication::applicationPid());
+    QVERIFY(QFile::link(victim, stem + QStringLiteral("0.tmp")));
+    QVERIFY(QFile::link(nowhere, stem + QStringLiteral("1.tmp")));
+
+    QCOMPARE(setup.runCatchingError(), QString());
+    QCOMPARE(setup.installed(QStringLiteral("a.scn")), fresh);
+    QFile planted(victim);
+    QVERIFY(planted.open(QIODevice::ReadOnly));
+    QCOMPARE(planted.readAll(), QByteArray("untouched"));
+    QVERIFY(!QFile::exists(nowhere));
 }
 
 void TestInstallRun::emptyFiles()
