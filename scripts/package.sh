@@ -17,7 +17,7 @@ LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 export CXXFLAGS LDFLAGS
 
 cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DKORVANE_BUILD_TESTS=OFF >&2
+    -DBUILD_TESTING=OFF >&2
 cmake --build "$build_dir" >&2
 log=$(cd "$build_dir" && cpack -G DEB)
 echo "$log" >&2

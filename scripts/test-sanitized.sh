@@ -11,7 +11,7 @@ build_dir=${KORVANE_ASAN_BUILD_DIR:-$source_dir/build-asan}
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=undefined"
 
 "$source_dir/scripts/setup-deps.sh"
-cmake -S "$source_dir" -B "$build_dir" -G Ninja -DKORVANE_BENCHMARKS=OFF \
+cmake -S "$source_dir" -B "$build_dir" -G Ninja -DKORVANE_BENCHMARKS=OFF -DKORVANE_WERROR=ON \
     -DCMAKE_CXX_FLAGS="$sanitizers -fno-omit-frame-pointer -O1 -g" \
     -DCMAKE_EXE_LINKER_FLAGS="$sanitizers"
 cmake --build "$build_dir"

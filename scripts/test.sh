@@ -7,7 +7,8 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${KORVANE_BUILD_DIR:-$source_dir/build}
 
 "$source_dir/scripts/setup-deps.sh"
-"$source_dir/scripts/build.sh"
+# A warning fails the build here, as in CI.
+KORVANE_WERROR=ON "$source_dir/scripts/build.sh"
 
 exec xvfb-run -a -s "-screen 0 1024x768x24" \
     ctest --test-dir "$build_dir" --output-on-failure "$@"
