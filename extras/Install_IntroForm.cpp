@@ -23,6 +23,8 @@ TIntroForm::TIntroForm(QWidget* owner)
     MediaPlayer.setObjectName(QStringLiteral("MediaPlayer"));
     MediaPlayer.setFileName(QStringLiteral("Intro.avi"));
     MediaPlayer.setDisplay(ui->DisplayPanel);
+    // The first of two opens: a video that cannot be opened at all throws from here, so that the
+    // caller gets the error and no window is ever made for it. FormCreate opens it again.
     MediaPlayer.open();
 
     connect(ui->DisplayPanel, &VideoDisplay::mousePressed, this,
@@ -38,6 +40,9 @@ void TIntroForm::FormCreate()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
+    // Opened afresh for the playback, on the whole screen. Should the file have become unreadable
+    // since the first open, the error box says so and the window still shows, black, closing on a
+    // key or a click.
     MediaPlayer.open();
     ui->DisplayPanel->setGeometry(introDisplayPlace(size()));
     MediaPlayer.play();
