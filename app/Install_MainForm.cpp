@@ -130,7 +130,7 @@ void TMainForm::setFileListModel(ScenarioListModel* model)
     ui->FileListView->header()->resizeSection(1, sizeColumnWidth);
     ui->FileListView->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Ticks, the selection and the current entry all report through the model, in order.
-    connect(model, &ScenarioListModel::entryChanged, this,
+    connect(model, &ScenarioListModel::entriesChanged, this,
             guarded(this, &TMainForm::FileListViewChange));
 }
 
@@ -197,21 +197,32 @@ void TMainForm::ChangeScenarioType()
     ui->FileListView->setFocus();
 }
 
-void TMainForm::FileListViewChange(int row)
+void TMainForm::FileListViewChange(const QList<int>& rows)
 {
     ScenarioCatalogue::countTicked(m_state, *m_list);
     setFittedText(ui->ScenNumLabel,
                   ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
     ui->StartButton->setEnabled(m_state.tickedCount > 0);
-    ShowDescription(WinPath::join(m_state.sourceFolder, m_list->entry(row).name));
+    // Each changed entry's description would replace the previous one, and one that cannot be
+    // read would leave it: what stays is the last entry's whose description reads. A scenario
+    // listed too short to hold one is passed over unread (a campaign's lies in another file).
+    const bool campaigns = ui->FileTypeCombo->currentIndex() == ScenarioTypes::Campaigns;
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        const ScenarioEntry& entry = m_list->entry(*row);
+        if (!campaigns && !ScenarioCatalogue::canHoldDescription(entry.size))
+            continue;
+        if (ShowDescription(WinPath::join(m_state.sourceFolder, entry.name)))
+            return;
+    }
 }
 
-void TMainForm::ShowDescription(const QString& path)
+bool TMainForm::ShowDescription(const QString& path)
 {
     const std::optional<QString> description = ScenarioCatalogue::readDescription(
         ScenarioCatalogue::descriptionPath(path, ui->FileTypeCombo->currentIndex()));
     if (description)
         ui->ScenDescMemo->setPlainText(*description);
+    return description.has_value();
 }
 
 void TMainForm::FileListViewColumnClick(int column)
@@ -241,6 +252,9 @@ void TMainForm::UncheckAll_ButtonClick()
 
 void TMainForm::SetAllTicks(bool tick)
 {
+    // The ticks and the selection that follows make one change of the count line, the start
+    // button and the description.
+    const ScenarioListModel::ReportBatch oneChange(*m_list);
     m_list->setAllTicks(tick);
     ui->FileListView->setFocus();
     m_list->selectFirst();

@@ -55,7 +55,7 @@ private:
     void FormCreate();
     void FormActivate();
     void ChangeScenarioType();
-    void FileListViewChange(int row);
+    void FileListViewChange(const QList<int>& rows);
     void FileListViewColumnClick(int column);
     void FileListViewDblClick(const QModelIndex& index);
     void CheckAll_ButtonClick();
@@ -65,7 +65,8 @@ private:
     void About_SButtonClick();
     void Exit_SButtonClick();
 
-    void ShowDescription(const QString& path);
+    // False, with the description left as it was, when the file's cannot be read.
+    bool ShowDescription(const QString& path);
     void SetAllTicks(bool tick);
 
     // What an installation run shows in this window.

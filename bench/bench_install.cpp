@@ -16,6 +16,7 @@
 #include "Install_MainForm.h"
 #include "ProgramState.h"
 #include "ScenarioCatalogue.h"
+#include "ScenarioFile.h"
 #include "ScenarioListModel.h"
 #include "ScenarioTypes.h"
 
@@ -166,8 +167,11 @@ int main(int argc, char* argv[])
         writeFile(QStringLiteral("%1/HISTSCR/scenario%2.scn").arg(medium).arg(i, 4, 10, QChar('0')),
                   bytes);
     }
+    // Scenario files as the game writes them, each with its description.
     for (int i = 0; i < listedCount; ++i)
-        writeFile(QStringLiteral("%1/REALMAP/map %2.scn").arg(medium).arg(i), QByteArray(100, 'm'));
+        writeFile(QStringLiteral("%1/REALMAP/map %2.scn").arg(medium).arg(i),
+                  makeScenarioFile("A map of the known world, number " + QByteArray::number(i),
+                                   2500 + 10 * (i % 100), quint32(i)));
 
     MainFormServices services; // no intro; no prompt is needed, the game folder starts empty
     TMainForm window(services);
