@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int wideCount = 20000;
+constexpr int loopCount = 1000;
 const QString wideName = QStringLiteral("w10000");
 
 double medianMs(int runs, const std::function<void()>& work)
@@ -85,6 +86,23 @@ int main(int argc, char* argv[])
     std::printf("first build of the tree (demo prefix): %.1f ms; listing the drive roots with "
                 "QDir: %.1f ms (ratio %.1f)\n",
                 build, buildBaseline, build / std::max(buildBaseline, 0.001));
+
+    // A folder holding links to itself, opened: each link is shown, none is read ahead.
+    const QString loops = driveC + QStringLiteral("/loops");
+    QDir().mkpath(loops);
+    for (int i = 0; i < loopCount; ++i)
+        QFile::link(loops, loops + QStringLiteral("/self%1").arg(i));
+    const double open = medianMs(runs, [] {
+        TDirectoryTree tree;
+        tree.setDirectory(QStringLiteral("C:\\loops"));
+        tree.expandNode(tree.currentItem());
+    });
+    const double openBaseline = medianMs(runs, [&] { listFolders(loops, 0); });
+    std::printf(
+        "open a folder holding %d links to itself (tree built, walked to, opened): %.1f ms; "
+        "listing its folders with QDir: %.1f ms\n",
+        loopCount, open, openBaseline);
+    QDir(loops).removeRecursively();
 
     const QString wide = driveC + QStringLiteral("/wide");
     QDir().mkpath(wide);

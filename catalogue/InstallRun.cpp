@@ -3,6 +3,7 @@
 #include "DuplicatePrompt.h"
 #include "Errors.h"
 #include "FileSystem.h"
+#include "Guarded.h"
 #include "ProgramState.h"
 #include "ScenarioListModel.h"
 #include "WinPath.h"
@@ -25,24 +26,13 @@ int percent(qint64 part, qint64 whole)
     return static_cast<int>(std::clamp<qint64>(part * 100 / whole, 0, 100));
 }
 
-// A dot name (hidden, and not a scenario name to any listing) that no file in folder has yet.
-QString freePendingName(const WinFolder& folder)
-{
-    const QString stem = QStringLiteral(".install-%1-").arg(QCoreApplication::applicationPid());
-    for (int attempt = 0;; ++attempt) {
-        const QString name = stem + QString::number(attempt) + QStringLiteral(".tmp");
-        if (folder.attributes(name) == noEntry)
-            return name;
-    }
-}
-
-// The file that receives a copy under a hidden name beside the destination; it replaces the
-// destination only when complete and is removed in every other case.
+// The file that receives a copy under a hidden name beside the destination (a dot name, not a
+// scenario name to any listing); it takes the destination's place only when complete and is
+// removed in every other case.
 class PendingFile
 {
 public:
-    PendingFile(const WinFolder& folder, const QString& name)
-        : m_folder(folder), m_name(name), m_file(folder.create(name))
+    explicit PendingFile(const WinFolder& folder) : m_folder(folder), m_file(createUnderFreeName())
     {
     }
     PendingFile(const PendingFile&) = delete;
@@ -63,20 +53,47 @@ public:
     }
 
     qint64 write(const char* data, qint64 count) { return m_file.write(data, count); }
+    void finish() { m_file.close(); }
 
-    void putInPlace(const QString& destinationName)
+    // False, with the file still pending, when the name was taken while the file was written.
+    bool putInFreePlace(const QString& destinationName)
     {
-        m_file.close();
+        m_placed = m_folder.renameToFreeName(m_name, destinationName);
+        return m_placed;
+    }
+
+    // The contents reach the disk before the rename, so that after a crash the destination is
+    // the old file or the new one, never an empty one.
+    void replace(const QString& destinationName)
+    {
+        m_folder.openRead(m_name).syncData();
         m_folder.renameFile(m_name, destinationName);
         m_placed = true;
     }
 
 private:
+    WinFile createUnderFreeName()
+    {
+        const QString stem = QStringLiteral(".install-%1-").arg(QCoreApplication::applicationPid());
+        for (int attempt = 0;; ++attempt) {
+            m_name = stem + QString::number(attempt) + QStringLiteral(".tmp");
+            if (std::optional<WinFile> file = m_folder.createNew(m_name))
+                return std::move(*file);
+        }
+    }
+
     const WinFolder& m_folder;
     QString m_name;
     WinFile m_file;
     bool m_placed = false;
 };
+
+void refuseProtected(quint32 attributes)
+{
+    if (attributes != noEntry &&
+        (attributes & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
+        throw EInOutError(accessDenied);
+}
 
 } // namespace
 
@@ -116,12 +133,16 @@ void InstallRun::start()
     const QString destinationFolder = m_state.destinationFolder;
     const WinFolder source(m_state.sourceFolder);
     const WinFolder destination(destinationFolder);
-    // Each finished file leaves the name free again, so one name serves the whole run.
-    m_pendingName = freePendingName(destination);
+    m_newFilesPlaced = false;
+    // New files are not synced one by one: one sync of their file system covers them all, also
+    // when an error ends the run.
+    auto syncOnError = qScopeGuard([&] { runQuietly([&] { syncNewFiles(destination); }); });
     for (int row = 0; row < m_list.rowCount() && m_state.continueRun; ++row) {
         if (m_list.entry(row).ticked)
             installFile(m_list.entry(row).name, source, destination, destinationFolder);
     }
+    syncOnError.dismiss();
+    syncNewFiles(destination); // before "Ready.", which tells the user the files are safe
     showStatus(QStringLiteral("Ready."));
 }
 
@@ -129,10 +150,11 @@ void InstallRun::installFile(const QString& entryName, const WinFolder& source,
                              const WinFolder& destination, const QString& destinationFolder)
 {
     const QString name = WinPath::fileName(entryName);
+    const QString destinationPath = WinPath::join(destinationFolder, name);
     const quint32 existing = destination.attributes(name);
-    if (!mayWrite(WinPath::join(destinationFolder, name), existing))
+    if (!mayWrite(destinationPath, existing))
         return;
-    copyFile(entryName, name, source, destination, existing);
+    copyFile(entryName, source, destination, destinationPath, existing);
     m_ui.showFreeSpace();
     paint(); // the state at the end of the file, in one paint with the free space
 }
@@ -161,22 +183,20 @@ bool InstallRun::mayWrite(const QString& destinationPath, quint32 existing)
     }
 }
 
-void InstallRun::copyFile(const QString& entryName, const QString& name,
-                          const WinFolder& sourceFolder, const WinFolder& destination,
+void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolder,
+                          const WinFolder& destination, const QString& destinationPath,
                           quint32 existing)
 {
+    const QString name = WinPath::fileName(destinationPath);
     try {
         WinFile source = sourceFolder.openRead(entryName);
         // A file that was there may have changed while the prompt asked about it.
-        const quint32 replaced = existing == noEntry ? noEntry : destination.attributes(name);
-        if (replaced != noEntry &&
-            (replaced & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
-            throw EInOutError(accessDenied);
-        PendingFile target(destination, m_pendingName);
+        refuseProtected(existing == noEntry ? noEntry : destination.attributes(name));
+        PendingFile target(destination);
+        const FileVersion read = source.version();
         // The bars start where this file starts: a file copied between two progress paints must
         // not leave the previous file's 100 on show for the whole run.
-        const qint64 size = source.size();
-        m_ui.setFileProgress(percent(0, size));
+        m_ui.setFileProgress(percent(0, read.size));
         m_ui.setOverallProgress(percent(m_state.copiedTotal, m_state.selectedTotal));
         showStatus(QStringLiteral("Copying %1 ...").arg(name));
 
@@ -190,10 +210,26 @@ void InstallRun::copyFile(const QString& entryName, const QString& name,
                 written += stored;
                 done += stored;
                 m_state.copiedTotal += stored;
-                showProgress(done, size);
+                showProgress(done, read.size);
             }
         }
-        target.putInPlace(name);
+        // A file cut, grown or rewritten while it was read would arrive as a mix of versions.
+        if (done != read.size || source.version() != read)
+            throw Exception(QStringLiteral("The file %1 changed as it was read")
+                                .arg(WinPath::join(m_state.sourceFolder, entryName)));
+        target.finish();
+        if (existing != noEntry) {
+            target.replace(name);
+        } else if (target.putInFreePlace(name)) {
+            m_newFilesPlaced = true;
+        } else {
+            // Another program saved a file of this name during the copy: a duplicate as any other.
+            const quint32 newcomer = destination.attributes(name);
+            if (mayWrite(destinationPath, newcomer)) {
+                refuseProtected(newcomer);
+                target.replace(name);
+            }
+        }
     } catch (...) {
         m_ui.setOverallProgress(100);
         throw;
@@ -201,6 +237,13 @@ void InstallRun::copyFile(const QString& entryName, const QString& name,
     // The whole file is there, whatever size it had when the copy began.
     m_ui.setFileProgress(100);
     m_ui.setOverallProgress(100);
+}
+
+void InstallRun::syncNewFiles(const WinFolder& destination)
+{
+    if (m_newFilesPlaced)
+        destination.syncFileSystem();
+    m_newFilesPlaced = false;
 }
 
 void InstallRun::showProgress(qint64 done, qint64 size)

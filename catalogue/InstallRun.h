@@ -28,9 +28,10 @@ public:
 };
 
 // One installation: copies the ticked entries of the list, in display order, from the source
-// folder into the destination folder, asking about each file that exists already. Every file is
-// written under a temporary name beside its destination and takes its place only when complete,
-// so a failed copy leaves neither a partial file nor a damaged original.
+// folder into the destination folder, asking about each file that exists already, also one that
+// another program saves there while the copy runs. Every file is written under a temporary name
+// beside its destination and takes its place only when complete, so a failed copy leaves neither
+// a partial file nor a damaged original.
 class InstallRun
 {
 public:
@@ -52,8 +53,9 @@ private:
                      const WinFolder& destination, const QString& destinationFolder);
     // existing: the destination's attributes, 0xFFFFFFFF when there is none.
     bool mayWrite(const QString& destinationPath, quint32 existing);
-    void copyFile(const QString& entryName, const QString& name, const WinFolder& source,
-                  const WinFolder& destination, quint32 existing);
+    void copyFile(const QString& entryName, const WinFolder& source, const WinFolder& destination,
+                  const QString& destinationPath, quint32 existing);
+    void syncNewFiles(const WinFolder& destination);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
     void showProgress(qint64 done, qint64 size);
     void showStatus(const QString& text);
@@ -63,7 +65,7 @@ private:
     ScenarioListModel& m_list;
     InstallRunUi& m_ui;
     bool m_running = false;
-    QString m_pendingName; // what each file is called until it is complete
+    bool m_newFilesPlaced = false; // since the last sync of the destination's file system
     QElapsedTimer m_sincePaint;
     qint64 m_paintInterval = PaintInterval;
 };

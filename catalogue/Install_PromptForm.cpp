@@ -24,7 +24,7 @@ TPromptForm::TPromptForm(QWidget* parent)
         {ui->CancelCopy_Button, CancelInstallation},
     };
     for (const auto& [button, answer] : answers)
-        connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+        connect(button, &QPushButton::clicked, this, [this, answer = answer] { done(answer); });
 }
 
 TPromptForm::~TPromptForm() = default;

@@ -111,6 +111,12 @@ private:
     bool m_wasEnabled;
 };
 
+// Whether a node opens: it has folders read, or stands for a folder not read yet.
+bool canOpen(const QTreeWidgetItem* node)
+{
+    return node->childCount() > 0 || node->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
+}
+
 // Takes a node out of its parent and frees it with all it holds.
 void removeChild(QTreeWidgetItem* parent, QTreeWidgetItem* child)
 {
@@ -149,7 +155,7 @@ TDirectoryTree::TDirectoryTree(QWidget* parent) : QTreeWidget(parent)
 
     connect(this, &QTreeWidget::itemExpanded, this, &TDirectoryTree::itemWasExpanded);
     connect(this, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { selectionChanged(current); });
+            [this](QTreeWidgetItem* current) { currentNodeChanged(current); });
 
     LoadImages();
     ReadShellTexts();
@@ -315,18 +321,19 @@ void TDirectoryTree::BuildRoot()
             auto* placeholder = new QTreeWidgetItem(drive);
             placeholder->setData(0, KindRole, static_cast<int>(NodeKind::Placeholder));
         } else {
-            AddSubfolders(QString(letter) + QStringLiteral(":\\"), drive, 0);
+            AddSubfolders(QString(letter) + QStringLiteral(":\\"), drive, 0, {});
         }
     }
 
     if (!m_desktopFolder.isEmpty())
-        AddSubfolders(m_desktopFolder, m_desktopNode, 2);
+        AddSubfolders(m_desktopFolder, m_desktopNode, 2, foldersOnTheWayUp(m_desktopNode));
 
     m_desktopNode->setExpanded(true);
     m_myComputerNode->setExpanded(true);
 }
 
-void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth)
+void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth,
+                                   const QList<FileIdentity>& onTheWay)
 {
     const QString base = withBackslash(path);
     const QIcon icon = folderIcon(m_images[FolderImage], m_images[OpenFolderImage]);
@@ -338,8 +345,14 @@ void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, i
             entry.name.startsWith(u'.'))
             continue;
         made.push_back(makeFolderNode(entry.name, icon));
-        if (depth > 0)
-            AddSubfolders(base + entry.name, made.back().get(), depth - 1);
+        made.back()->setData(0, IdentityRole, QVariant::fromValue(entry.identity));
+        // A folder holding a thousand links to itself would otherwise be read a thousand times;
+        // a link back up shows that it opens, and is read when it does.
+        if (depth > 0 && onTheWay.contains(entry.identity))
+            made.back()->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        else if (depth > 0)
+            AddSubfolders(base + entry.name, made.back().get(), depth - 1,
+                          onTheWay + QList<FileIdentity>{entry.identity});
     }
     // One insertion for the whole level keeps a folder of thousands of subfolders quick.
     QList<QTreeWidgetItem*> children;
@@ -347,6 +360,23 @@ void TDirectoryTree::AddSubfolders(const QString& path, QTreeWidgetItem* node, i
     for (auto& child : made)
         children << child.release();
     node->addChildren(children);
+}
+
+QList<FileIdentity> TDirectoryTree::foldersOnTheWayUp(const QTreeWidgetItem* node) const
+{
+    QList<FileIdentity> found;
+    for (; node; node = node->parent()) {
+        if (kindOf(node) != NodeKind::Folder) {
+            // The drive's or the desktop's folder, where the way up ends.
+            if (const std::optional<FileIdentity> identity = FileSystem::identity(NodePath(node)))
+                found << *identity;
+            break;
+        }
+        const QVariant identity = node->data(0, IdentityRole);
+        if (identity.isValid())
+            found << identity.value<FileIdentity>();
+    }
+    return found;
 }
 
 void TDirectoryTree::sortChildren(QTreeWidgetItem* node)
@@ -380,7 +410,8 @@ void TDirectoryTree::FillOnExpanding(QTreeWidgetItem* node)
             return;
         const UpdatesSuspended suspended(this);
         removeChildren(node);
-        AddSubfolders(NodePath(node), node, 1);
+        AddSubfolders(NodePath(node), node, 1, foldersOnTheWayUp(node));
+        node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
         node->setData(0, DataRole, filled);
         sortChildren(node);
     });
@@ -505,7 +536,7 @@ void TDirectoryTree::setDirectory(const QString& path)
     }
 }
 
-void TDirectoryTree::selectionChanged(QTreeWidgetItem* current)
+void TDirectoryTree::currentNodeChanged(QTreeWidgetItem* current)
 {
     if (m_ignoreCurrentChange || !current)
         return;
@@ -592,7 +623,7 @@ void TDirectoryTree::mousePressEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
     QTreeWidgetItem* item = itemAt(position);
-    if (event->button() == Qt::LeftButton && item && item->childCount() > 0 &&
+    if (event->button() == Qt::LeftButton && item && canOpen(item) &&
         onBranchIndicator(position, item)) {
         if (item->isExpanded())
             item->setExpanded(false);
@@ -620,7 +651,7 @@ void TDirectoryTree::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
     QTreeWidgetItem* item = itemAt(position);
-    if (event->button() == Qt::LeftButton && item && item->childCount() > 0 &&
+    if (event->button() == Qt::LeftButton && item && canOpen(item) &&
         !onBranchIndicator(position, item)) {
         if (item->isExpanded())
             item->setExpanded(false);
@@ -641,8 +672,8 @@ void TDirectoryTree::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (item && !item->isExpanded() && item->childCount() > 0 &&
-        (key == openKey || key == Qt::Key_Plus) && state() != QAbstractItemView::EditingState) {
+    if (item && !item->isExpanded() && canOpen(item) && (key == openKey || key == Qt::Key_Plus) &&
+        state() != QAbstractItemView::EditingState) {
         expandNode(item);
         event->accept();
         return;

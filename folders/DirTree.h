@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileSystem.h"
+
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -54,7 +56,8 @@ public:
         DataRole = Qt::UserRole, // fill marker "d"/"D", or the text the node stands for
         KindRole,                // NodeKind
         ImageRole,               // image index when not selected
-        SelectedImageRole        // image index when selected
+        SelectedImageRole,       // image index when selected
+        IdentityRole             // a folder node's FileIdentity, when it was listed
     };
 
     // Reads the shell's display names and the desktop folder. Throws Exception when one of those
@@ -113,11 +116,15 @@ private:
     void ReadShellTexts();
     void ensureBuilt();
     void BuildRoot();
-    void AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth);
+    // Adds the folders of path under node and reads depth more levels ahead; a subfolder that is
+    // one of the folders onTheWay up (a link back to one of them) is added but not read ahead.
+    void AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth,
+                       const QList<FileIdentity>& onTheWay);
+    QList<FileIdentity> foldersOnTheWayUp(const QTreeWidgetItem* node) const;
     void FillOnExpanding(QTreeWidgetItem* node);
     bool walkTo(const QString& path, QTreeWidgetItem** found);
     QTreeWidgetItem* locate(const QString& path) const;
-    void selectionChanged(QTreeWidgetItem* current);
+    void currentNodeChanged(QTreeWidgetItem* current);
     void itemWasExpanded(QTreeWidgetItem* node);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, NodeKind kind, const QString& label,
                              const QString& data, int image, int selectedImage);

@@ -90,7 +90,7 @@ std::optional<Drives::MountedFileSystem> mountOn(const QString& folder)
 QString canonicalFolder(QChar letter)
 {
     const std::optional<QString> folder = Drives::folder(letter);
-    return folder ? QFileInfo(*folder).canonicalFilePath() : QString();
+    return folder ? HostName::canonicalPath(*folder) : QString();
 }
 
 // udev names the links in /dev/disk/by-label after the label, with "\x20" for a blank and the like.
@@ -275,7 +275,7 @@ std::optional<QString> label(QChar letter)
             firstLine.chop(1);
         return QString::fromUtf8(firstLine);
     }
-    if (const std::optional<QString> mounted = mountedLabel(QFileInfo(path).canonicalFilePath()))
+    if (const std::optional<QString> mounted = mountedLabel(HostName::canonicalPath(path)))
         return mounted;
     return QString();
 }

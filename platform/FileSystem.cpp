@@ -58,6 +58,16 @@ bool hasNoWriteBit(const struct stat& info)
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+FileIdentity identityOf(const struct stat& info)
+{
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+qint64 nanoseconds(const struct timespec& time)
+{
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
 quint32 attributesOf(const struct stat& info, bool hiddenName)
 {
     quint32 attributes = 0;
@@ -134,12 +144,47 @@ struct Faults
     qint64 bytesLeft = 0;
     int error = 0;
     qint64 maxPerWrite = 0;
+    bool withoutNoReplaceRename = false;
 };
 
 Faults& faults()
 {
     static Faults state;
     return state;
+}
+
+// Moves source to destination unless an entry is there. The kernel checks and renames in one
+// step, so a file that another program saves there at any moment is never replaced.
+bool moveToFreeName(const QByteArray& source, const QByteArray& destination)
+{
+    if (!faults().withoutNoReplaceRename) {
+        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, destination.constData(),
+                        RENAME_NOREPLACE) == 0)
+            return true;
+        const int error = errno;
+        if (error == EEXIST)
+            return false;
+        if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+            throwErrno(error);
+    }
+    // File systems without that rename (NFS, some FUSE ones) still make a hard link only where
+    // nothing is.
+    if (::link(source.constData(), destination.constData()) == 0) {
+        ::unlink(source.constData()); // the file is in place; a failure leaves a hidden name too
+        return true;
+    }
+    const int error = errno;
+    if (error == EEXIST)
+        return false;
+    if (error != EPERM && error != EOPNOTSUPP && error != ENOSYS)
+        throwErrno(error);
+    // Nor hard links: the name is checked just before the rename, the least gap left there.
+    struct stat info;
+    if (::lstat(destination.constData(), &info) == 0)
+        return false;
+    if (::rename(source.constData(), destination.constData()) != 0)
+        throwErrno(errno);
+    return true;
 }
 
 } // namespace
@@ -228,6 +273,7 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter)
         entry.name = name;
         entry.attributes = attributesOf(info, isHiddenName(name));
         entry.size = S_ISDIR(info.st_mode) ? 0 : qint64(info.st_size);
+        entry.identity = identityOf(info);
         if (filter == ListFilter::Folders) {
             const quint32 unwanted = AttrHidden | AttrSystem | AttrVolumeLabel;
             if (!(entry.attributes & AttrDirectory) || (entry.attributes & unwanted))
@@ -286,6 +332,15 @@ void removeFile(const QString& path)
 void renameFile(const QString& from, const QString& to)
 {
     renameAt(hostPathOrThrow(from), [&to] { return hostPathOrThrow(to); });
+}
+
+std::optional<FileIdentity> identity(const QString& path)
+{
+    const std::optional<QString> host = WinPath::toHost(path);
+    struct stat info;
+    if (!host || !statFollowing(*host, info))
+        return std::nullopt;
+    return identityOf(info);
 }
 
 std::optional<qint64> freeSpace(int driveNumber)
@@ -442,6 +497,21 @@ qint64 WinFile::size() const
     return qint64(info.st_size);
 }
 
+FileVersion WinFile::version() const
+{
+    struct stat info;
+    if (::fstat(m_descriptor, &info) != 0)
+        throwErrno(errno);
+    return {identityOf(info), qint64(info.st_size), nanoseconds(info.st_mtim),
+            nanoseconds(info.st_ctim)};
+}
+
+void WinFile::syncData()
+{
+    if (::fdatasync(m_descriptor) != 0)
+        throwErrno(errno);
+}
+
 void WinFile::close()
 {
     const int descriptor = std::exchange(m_descriptor, -1);
@@ -502,6 +572,19 @@ WinFile WinFolder::create(const QString& name) const
     return WinFile::createHost(hostPathOrThrow(name));
 }
 
+std::optional<WinFile> WinFolder::createNew(const QString& name) const
+{
+    if (!WinPath::makesValidName(WinPath::join(m_windowsPath, name)))
+        throw EInOutError(invalidName);
+    const int descriptor = ::open(encoded(hostPathOrThrow(name)).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (descriptor < 0 && errno == EEXIST)
+        return std::nullopt;
+    if (descriptor < 0)
+        throwErrno(errno);
+    return WinFile(descriptor);
+}
+
 void WinFolder::removeFile(const QString& name) const
 {
     removeAt(hostPathOrThrow(name));
@@ -510,6 +593,31 @@ void WinFolder::removeFile(const QString& name) const
 void WinFolder::renameFile(const QString& from, const QString& to) const
 {
     renameAt(hostPathOrThrow(from), [this, &to] { return hostPathOrThrow(to); });
+}
+
+bool WinFolder::renameToFreeName(const QString& from, const QString& to) const
+{
+    const QString source = hostPathOrThrow(from);
+    struct stat info;
+    if (::lstat(encoded(source).constData(), &info) != 0)
+        throwErrno(errno);
+    // A name in other letters is the same name to a Windows program; the exact name is left to
+    // the rename, which checks it and renames in one step.
+    const QString destination = hostPathOrThrow(to);
+    if (hostFileName(destination) != WinPath::fileName(to))
+        return false;
+    return moveToFreeName(encoded(source), encoded(destination));
+}
+
+void WinFolder::syncFileSystem() const
+{
+    if (!m_host)
+        throw EInOutError(m_error);
+    const WinFile folder(::open(encoded(*m_host).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.m_descriptor < 0)
+        throwErrno(errno);
+    if (::syncfs(folder.m_descriptor) != 0)
+        throwErrno(errno);
 }
 
 namespace FileFaults {
@@ -524,6 +632,11 @@ void failWritesAfter(qint64 bytesAllowed, int error)
 void shortWritesOf(qint64 maxPerWrite)
 {
     faults().maxPerWrite = maxPerWrite;
+}
+
+void withoutNoReplaceRename()
+{
+    faults().withoutNoReplaceRename = true;
 }
 
 void clearFaults()

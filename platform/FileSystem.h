@@ -17,11 +17,30 @@ enum FileAttribute : quint32
     AttrNormal = 0x80
 };
 
+// Which file a name leads to: two names with the same identity are the same file or folder.
+struct FileIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// What a reader needs to know that a file stayed the same while it was read.
+struct FileVersion
+{
+    FileIdentity identity;
+    qint64 size = 0;
+    qint64 modified = 0; // nanoseconds
+    qint64 changed = 0;  // nanoseconds, of the last change of contents or attributes
+    bool operator==(const FileVersion&) const = default;
+};
+
 struct DirEntry
 {
     QString name; // as the disk spells it
     qint64 size = 0;
     quint32 attributes = 0;
+    FileIdentity identity = {}; // of what the name leads to, links followed
 };
 
 enum class ListFilter
@@ -47,6 +66,9 @@ quint32 attributes(const QString& path); // 0xFFFFFFFF when there is no such ent
 void removeFile(const QString& path);    // throws EInOutError
 // Renames over an existing file (the destination's name on disk is kept). Throws EInOutError.
 void renameFile(const QString& from, const QString& to);
+
+// What the path leads to, links followed; nullopt when nothing is there.
+std::optional<FileIdentity> identity(const QString& path);
 
 // Free bytes for an unprivileged user on drive number (1 = A, 3 = C); nullopt when the drive
 // cannot be queried.
@@ -79,6 +101,9 @@ public:
     qint64 read(char* buffer, qint64 count);        // 0 at the end
     qint64 write(const char* buffer, qint64 count); // bytes written
     qint64 size() const;
+    FileVersion version() const;
+    // Waits until the file's contents are on the disk.
+    void syncData();
     void close(); // throws EInOutError when the close fails
 
 private:
@@ -101,8 +126,16 @@ public:
     quint32 attributes(const QString& name) const;
     WinFile openRead(const QString& name) const;
     WinFile create(const QString& name) const;
+    // A file made under name, which nothing may hold yet: nullopt when an entry of that name (in
+    // any letter case) exists, a link included, so nothing already there is ever written through.
+    std::optional<WinFile> createNew(const QString& name) const;
     void removeFile(const QString& name) const;
     void renameFile(const QString& from, const QString& to) const;
+    // Renames only onto a name that nothing holds (in any letter case); false, leaving both
+    // names as they were, when an entry holds it, however late it came.
+    bool renameToFreeName(const QString& from, const QString& to) const;
+    // Waits until everything written to the folder's file system is on the disk.
+    void syncFileSystem() const;
 
 private:
     QString hostPathOrThrow(const QString& name) const;
@@ -118,5 +151,7 @@ namespace FileFaults {
 void failWritesAfter(qint64 bytesAllowed, int error);
 // Each write stores at most maxPerWrite bytes, as a disk filling up may do.
 void shortWritesOf(qint64 maxPerWrite);
+// Renames onto free names as on a file system without a rename that refuses to replace.
+void withoutNoReplaceRename();
 void clearFaults();
 } // namespace FileFaults

@@ -46,16 +46,6 @@ bool reportsEveryChange(int descriptor)
     }
 }
 
-QString decodeName(const char* bytes)
-{
-    const size_t length = std::strlen(bytes);
-    const bool ascii = std::all_of(bytes, bytes + length,
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
-        return QString::fromLatin1(bytes, qsizetype(length));
-    return HostName::decode(QByteArrayView(bytes, qsizetype(length)));
-}
-
 bool isFolder(const QString& hostPath)
 {
     struct stat info;
@@ -97,7 +87,7 @@ public:
         }
         while (const dirent* entry = ::readdir(listing.get())) {
             if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-                add(decodeName(entry->d_name));
+                add(HostName::decode(entry->d_name));
         }
         return true;
     }
@@ -262,7 +252,7 @@ private:
         }
         if (event.len == 0)
             return;
-        const QString name = decodeName(event.name);
+        const QString name = HostName::decode(static_cast<const char*>(event.name));
         if (event.mask & (IN_CREATE | IN_MOVED_TO))
             listing->add(name);
         else if (event.mask & (IN_DELETE | IN_MOVED_FROM))

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <unistd.h>
@@ -56,9 +57,16 @@ inline bool isEscapedByte(const QString& text, qsizetype i)
 
 } // namespace detail
 
+// Every decode of a host name passes here. Qt's UTF-8 decoders drop an initial U+FEFF (bytes
+// EF BB BF) as a byte-order mark; in a file name it is a character, and dropping it names
+// another file.
 inline QString decode(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(bytes); // most names, and the quickest way to decode them
+    constexpr auto keepEveryCharacter =
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    QStringDecoder utf8(QStringDecoder::Utf8, keepEveryCharacter);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
@@ -71,7 +79,8 @@ inline QString decode(QByteArrayView bytes)
             text.append(QChar(char16_t(0xDC00 + data[i])));
             ++i;
         } else {
-            text.append(QString::fromUtf8(bytes.sliced(i, length)));
+            text.append(QStringDecoder(QStringDecoder::Utf8, keepEveryCharacter)
+                            .decode(bytes.sliced(i, length)));
             i += length;
         }
     }
@@ -97,6 +106,14 @@ inline QByteArray encode(const QString& text)
 inline QString currentFolder()
 {
     const std::unique_ptr<char, void (*)(void*)> path(::getcwd(nullptr, 0), &std::free);
+    return path ? decode(path.get()) : QString();
+}
+
+// The path with every link resolved, as the kernel names it; empty when nothing is there.
+inline QString canonicalPath(const QString& hostPath)
+{
+    const std::unique_ptr<char, void (*)(void*)> path(
+        ::realpath(encode(hostPath).constData(), nullptr), &std::free);
     return path ? decode(path.get()) : QString();
 }
 

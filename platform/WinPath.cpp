@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <sys/stat.h>
@@ -44,7 +43,7 @@ std::optional<QString> currentDriveFolder()
         const std::optional<QString> folder = Drives::folder(letter);
         if (!folder)
             continue;
-        const QString canonical = QFileInfo(*folder).canonicalFilePath();
+        const QString canonical = HostName::canonicalPath(*folder);
         if (canonical.isEmpty())
             continue;
         const bool holds = current == canonical || canonical == QLatin1String("/") ||

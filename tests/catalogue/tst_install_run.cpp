@@ -153,10 +153,11 @@ struct Installation
     }
 
     // What a run should leave of name by its letter in a row's result: 'n' the new copy fresh,
-    // 'o' the old file, '-' nothing.
+    // 'o' the old file, '-' nothing; 'N' and 'S' where another program saved one meanwhile.
     static QByteArray expectedBytes(QChar outcome, const QString& name, const QByteArray& fresh)
     {
-        return outcome == QLatin1Char('n')   ? fresh
+        return outcome == QLatin1Char('S')   ? QByteArray("saved meanwhile")
+               : outcome.toLower() == u'n'   ? fresh
                : outcome == QLatin1Char('o') ? oldBytes(name)
                                              : QByteArray("<absent>");
     }
@@ -241,6 +242,20 @@ void TestInstallRun::duplicateAnswers_data()
                                                       << "nooo-";
     QTest::newRow("any other answer copies") << QList<int>{1, 0, 16, 1} << "abcd"
                                              << "nnnnn";
+    // Another program saves e.scn during its copy, after the run found no e.scn: S its file
+    // kept, N replaced; "(link)" on a file system without a rename that refuses to replace.
+    for (const char* how : {"", " (link)"}) {
+        QTest::addRow("e saved, skip%s", how) << QList<int>{11, 11, 11, 11, 11} << "abcde"
+                                              << "ooooS";
+        QTest::addRow("e saved, skip all before%s", how) << QList<int>{12} << "a"
+                                                         << "ooooS";
+        QTest::addRow("e saved, overwrite%s", how) << QList<int>{11, 11, 11, 11, 13} << "abcde"
+                                                   << "ooooN";
+        QTest::addRow("e saved, overwrite all before%s", how) << QList<int>{14} << "a"
+                                                              << "nnnnN";
+        QTest::addRow("e saved, cancel%s", how) << QList<int>{11, 11, 11, 11, 15} << "abcde"
+                                                << "ooooS";
+    }
 }
 
 void TestInstallRun::duplicateAnswers()
@@ -257,6 +272,13 @@ void TestInstallRun::duplicateAnswers()
         setup.addExisting(name);
     setup.openAndTickAll();
     setup.ui.answers = answers;
+    const bool savedMeanwhile = result.back().isUpper();
+    setup.ui.whileCopying = [&] {
+        if (savedMeanwhile && setup.ui.statuses.last() == copying("e.scn"))
+            setup.world.writeFile("prefix/drive_c/Game/SCENARIO/e.scn", "saved meanwhile");
+    };
+    if (QByteArrayView(QTest::currentDataTag()).endsWith("(link)"))
+        FileFaults::withoutNoReplaceRename();
 
     QCOMPARE(setup.runCatchingError(), QString());
 
@@ -272,7 +294,7 @@ void TestInstallRun::duplicateAnswers()
     }
     QCOMPARE(setup.filesIn(setup.gameFolderPath()), Installation::presentAfter(fiveNames, result));
     QCOMPARE(setup.ui.statuses.last(), QStringLiteral("Ready."));
-    QCOMPARE(setup.ui.freeSpaceRefreshes, result.count(QLatin1Char('n')));
+    QCOMPARE(setup.ui.freeSpaceRefreshes, result.count(QLatin1Char('n')) + savedMeanwhile);
 }
 
 void TestInstallRun::copiesEveryByte()
@@ -332,6 +354,20 @@ void TestInstallRun::shortWritesGoOn()
 Q_DECLARE_METATYPE(std::function<void(Installation&)>)
 using Setup = std::function<void(Installation&)>;
 
+// b.scn is to be replaced; another program changes its source once its copy has begun.
+Setup changingB(void (*change)(QFile&))
+{
+    return [change](Installation& s) {
+        s.addExisting(QStringLiteral("b.scn"));
+        s.ui.answers = {OverwriteFile};
+        s.ui.whileCopying = [&s, change] {
+            QFile b(s.sourcePath(QStringLiteral("b.scn")));
+            if (s.ui.statuses.last() == copying("b.scn") && b.open(QIODevice::ReadWrite))
+                change(b);
+        };
+    };
+}
+
 void TestInstallRun::failures_data()
 {
     QTest::addColumn<Setup>("arrange");
@@ -357,6 +393,9 @@ void TestInstallRun::failures_data()
         s.ui.answers = {OverwriteFile};
     }) << "File access denied."
                                           << "---" << QString();
+    const QString changed = QStringLiteral("The file HISTSCR\\b.scn changed as it was read.");
+    QTest::newRow("a source cut while it is copied")
+        << changingB([](QFile& b) { b.resize(1000); }) << changed << "no-" << copying("b.scn");
     QTest::newRow("disk full while writing a new file")
         << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 2500, 112); })
         << "I/O error 112."

@@ -173,6 +173,9 @@ void TestWinPath::hostNamesRoundTrip_data()
     QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << "";
     QTest::newRow("encoded surrogate") << QByteArray("\xed\xb2\x80") << "";
     QTest::newRow("mixed") << QByteArray("\xff\xc3\xa9\x80z") << "";
+    QTest::newRow("initial U+FEFF")
+        << QByteArray("\xef\xbb\xbfLonely.scn") << QStringLiteral("\uFEFFLonely.scn");
+    QTest::newRow("U+FEFF after a stray byte") << QByteArray("\xff\xef\xbb\xbf") << "";
 }
 
 void TestWinPath::hostNamesRoundTrip()
