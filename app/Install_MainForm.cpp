@@ -199,10 +199,13 @@ void TMainForm::ChangeScenarioType()
 
 void TMainForm::FileListViewChange(const QList<int>& rows)
 {
-    ScenarioCatalogue::countTicked(m_state, *m_list);
-    setFittedText(ui->ScenNumLabel,
-                  ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
-    ui->StartButton->setEnabled(m_state.tickedCount > 0);
+    // No tick changes during a run, whose thread counts the copied total meanwhile.
+    if (!m_run.isRunning()) {
+        ScenarioCatalogue::countTicked(m_state, *m_list);
+        setFittedText(ui->ScenNumLabel,
+                      ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
+        ui->StartButton->setEnabled(m_state.tickedCount > 0);
+    }
     // Each changed entry's description would replace the previous one, and one that cannot be
     // read would leave it: what stays is the last entry's whose description reads. A scenario
     // listed too short to hold one is passed over unread (a campaign's lies in another file).
@@ -295,9 +298,13 @@ void TMainForm::showStatus(const QString& text)
     ui->StatusBar->setStatus(text);
 }
 
+// The bar repaints itself at once on each change of its value; held back, it paints with the
+// window's paint that the run makes right after, in one flush with the rest.
 void TMainForm::setFileProgress(int percent)
 {
+    ui->CopyProgressBar->setUpdatesEnabled(false);
     ui->CopyProgressBar->setValue(percent);
+    ui->CopyProgressBar->setUpdatesEnabled(true);
 }
 
 // A paint costs a round trip to the X server, more than copying a small file; the run paints the
@@ -319,9 +326,10 @@ int TMainForm::askDuplicate(const QString& destinationPath)
     return m_services.duplicatePrompt->ask(destinationPath);
 }
 
+// Only what the run changed is painted, in one paint; the run's own loop handles the rest.
 void TMainForm::paintNow()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }
 
 void TMainForm::SelectDir_SButtonClick()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameFolderChoice.h"
-#include "InstallRun.h"
+#include "InstallThread.h"
 #include "MainFormServices.h"
 #include "ProgramState.h"
 
@@ -90,7 +90,7 @@ private:
     ProgramState m_state;
     GameFolderChooser m_gameFolderChooser;
     ScenarioListModel* m_list;
-    InstallRun m_run;
+    InstallThread m_run;
     bool m_closeAfterRun = false;
     // Where in the list's viewport the last double click landed.
     QPoint m_listDoubleClickPos;

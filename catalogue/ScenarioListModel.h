@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <optional>
 
 class QItemSelection;
@@ -85,7 +86,8 @@ public:
     void selectFirst();
     std::optional<int> firstSelectedRow() const;
 
-    // While frozen (an installation runs) the entries, their ticks and their order stay put.
+    // While frozen (an installation runs) the entries, their ticks and their order stay put. The
+    // run reads the list on a thread of its own meanwhile.
     void setFrozen(bool frozen) { m_frozen = frozen; }
     bool isFrozen() const { return m_frozen; }
 
@@ -103,7 +105,7 @@ private:
     QList<ScenarioEntry> m_entries;
     QItemSelectionModel* m_selection;
     int m_tag = 0;
-    bool m_frozen = false;
+    std::atomic<bool> m_frozen = false;
     int m_tickedCount = 0;
     qint64 m_tickedTotal = 0;
     int m_batchDepth = 0;
