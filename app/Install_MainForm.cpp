@@ -326,10 +326,13 @@ int TMainForm::askDuplicate(const QString& destinationPath)
     return m_services.duplicatePrompt->ask(destinationPath);
 }
 
-// Only what the run changed is painted, in one paint; the run's own loop handles the rest.
+// Only what the run changed is painted, in one paint, as the window's pending update would paint
+// it. The update stays posted and finds nothing left to paint; taking it from the queue instead
+// would let the run's own posted events in ahead of every other event.
 void TMainForm::paintNow()
 {
-    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    QEvent paint(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(this, &paint);
 }
 
 void TMainForm::SelectDir_SButtonClick()

@@ -148,11 +148,13 @@ void InstallThread::callOnWindowThread(const std::function<void()>& call)
         std::rethrow_exception(error);
 }
 
+// Shows what was queued when it was called: what the run queues meanwhile waits for the next
+// call, so that the window's other events come between.
 void InstallThread::showQueued()
 {
     std::unique_lock lock(m_lock);
     m_showingPosted = false;
-    while (!m_queued.empty()) {
+    for (auto left = m_queued.size(); left > 0; --left) {
         const Shown shown = std::move(m_queued.front());
         m_queued.pop_front();
         const bool failedBefore = m_windowError != nullptr;
