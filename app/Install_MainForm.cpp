@@ -298,13 +298,10 @@ void TMainForm::showStatus(const QString& text)
     ui->StatusBar->setStatus(text);
 }
 
-// The bar repaints itself at once on each change of its value; held back, it paints with the
-// window's paint that the run makes right after, in one flush with the rest.
+// The run paints the window right after, and the bar joins that paint.
 void TMainForm::setFileProgress(int percent)
 {
-    ui->CopyProgressBar->setUpdatesEnabled(false);
-    ui->CopyProgressBar->setValue(percent);
-    ui->CopyProgressBar->setUpdatesEnabled(true);
+    ui->CopyProgressBar->setValueWithWindow(percent);
 }
 
 // A paint costs a round trip to the X server, more than copying a small file; the run paints the
