@@ -1,6 +1,7 @@
 #include "Install_MainForm.h"
 #include "ui_Install_MainForm.h"
 
+#include "Artwork.h"
 #include "DuplicatePrompt.h"
 #include "GameFolder.h"
 #include "Guarded.h"
@@ -56,6 +57,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
+    showArtwork();
     ui->BackgroundImage->lower();
     for (QLabel* label : {ui->ProgramPathLabel, ui->Label4, ui->Label1, ui->ScenNumLabel,
                           ui->FreeSpaceLabel, ui->Label2})
@@ -107,6 +109,18 @@ void TMainForm::connectHandlers()
             guarded(this, &TMainForm::UncheckAll_ButtonClick));
     connect(ui->StartButton, &QPushButton::clicked, this,
             guarded(this, &TMainForm::StartButtonClick));
+}
+
+void TMainForm::showArtwork()
+{
+    setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
+    ui->BackgroundImage->setPixmap(Artwork::pixmap(QStringLiteral(":/images/background.png")));
+    ui->SelectDir_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/select-dir.png")));
+    ui->ShowIntro_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/show-intro.png")));
+    ui->About_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/about.png"),
+                                             QStringLiteral(":/images/about-disabled.png")));
+    ui->Exit_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/exit.png"),
+                                            QStringLiteral(":/images/exit-disabled.png")));
 }
 
 void TMainForm::centreOnScreen()

@@ -47,6 +47,8 @@ protected:
 
 private:
     void connectHandlers();
+    // The window icon, the background and the glyphs of the top bar's buttons.
+    void showArtwork();
     void centreOnScreen();
     void setFileListModel(ScenarioListModel* model);
     // The labels are as wide as their text, so a longer figure is never cut off.

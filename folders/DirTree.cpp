@@ -1,5 +1,6 @@
 #include "DirTree.h"
 
+#include "Artwork.h"
 #include "Collation.h"
 #include "Drives.h"
 #include "FileSystem.h"
@@ -168,7 +169,7 @@ void TDirectoryTree::LoadImages()
     m_images.clear();
     for (const ImageSource& source : imageSources) {
         m_images << QIcon::fromTheme(QString::fromLatin1(source.themeName),
-                                     QIcon(QString::fromLatin1(source.fallback)));
+                                     Artwork::icon(QString::fromLatin1(source.fallback)));
     }
 }
 
