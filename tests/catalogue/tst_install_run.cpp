@@ -53,7 +53,6 @@ public:
     }
     void setFileProgress(int percent) override
     {
-        noteThread();
         fileProgress << percent;
         events << QStringLiteral("file %1").arg(percent);
     }
