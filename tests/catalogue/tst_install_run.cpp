@@ -87,8 +87,7 @@ public:
         noteThread();
         events << QStringLiteral("paint");
     }
-    void noteThread() { calledOffItsThread |= QThread::currentThread() != thread(); }
-    QThread* thread() const { return QCoreApplication::instance()->thread(); }
+    void noteThread() { calledOffItsThread |= QThread::currentThread() != qApp->thread(); }
 };
 
 class RecordingReporter : public ErrorReporter
