@@ -1,3 +1,4 @@
+#include "Artwork.h"
 #include "ErrorBox.h"
 #include "FolderDialog.h"
 #include "FontSubstitutes.h"
@@ -24,7 +25,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Korvane Installer"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/korvane.png")));
+    QApplication::setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
     installFontSubstitutes();
 
     ErrorBox errorBox;

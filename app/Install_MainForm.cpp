@@ -1,6 +1,7 @@
 #include "Install_MainForm.h"
 #include "ui_Install_MainForm.h"
 
+#include "Artwork.h"
 #include "DuplicatePrompt.h"
 #include "GameFolder.h"
 #include "Guarded.h"
@@ -56,6 +57,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
+    showArtwork();
     ui->BackgroundImage->lower();
     for (QLabel* label : {ui->ProgramPathLabel, ui->Label4, ui->Label1, ui->ScenNumLabel,
                           ui->FreeSpaceLabel, ui->Label2})
@@ -109,6 +111,18 @@ void TMainForm::connectHandlers()
             guarded(this, &TMainForm::StartButtonClick));
 }
 
+void TMainForm::showArtwork()
+{
+    setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
+    ui->BackgroundImage->setPixmap(Artwork::pixmap(QStringLiteral(":/images/background.png")));
+    ui->SelectDir_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/select-dir.png")));
+    ui->ShowIntro_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/show-intro.png")));
+    ui->About_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/about.png"),
+                                             QStringLiteral(":/images/about-disabled.png")));
+    ui->Exit_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/exit.png"),
+                                            QStringLiteral(":/images/exit-disabled.png")));
+}
+
 void TMainForm::centreOnScreen()
 {
     const QScreen* screen = this->screen();
@@ -130,7 +144,7 @@ void TMainForm::setFileListModel(ScenarioListModel* model)
     ui->FileListView->header()->resizeSection(1, sizeColumnWidth);
     ui->FileListView->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Ticks, the selection and the current entry all report through the model, in order.
-    connect(model, &ScenarioListModel::entryChanged, this,
+    connect(model, &ScenarioListModel::entriesChanged, this,
             guarded(this, &TMainForm::FileListViewChange));
 }
 
@@ -197,21 +211,35 @@ void TMainForm::ChangeScenarioType()
     ui->FileListView->setFocus();
 }
 
-void TMainForm::FileListViewChange(int row)
+void TMainForm::FileListViewChange(const QList<int>& rows)
 {
-    ScenarioCatalogue::countTicked(m_state, *m_list);
-    setFittedText(ui->ScenNumLabel,
-                  ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
-    ui->StartButton->setEnabled(m_state.tickedCount > 0);
-    ShowDescription(WinPath::join(m_state.sourceFolder, m_list->entry(row).name));
+    // No tick changes during a run, whose thread counts the copied total meanwhile.
+    if (!m_run.isRunning()) {
+        ScenarioCatalogue::countTicked(m_state, *m_list);
+        setFittedText(ui->ScenNumLabel,
+                      ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
+        ui->StartButton->setEnabled(m_state.tickedCount > 0);
+    }
+    // Each changed entry's description would replace the previous one, and one that cannot be
+    // read would leave it: what stays is the last entry's whose description reads. A scenario
+    // listed too short to hold one is passed over unread (a campaign's lies in another file).
+    const bool campaigns = ui->FileTypeCombo->currentIndex() == ScenarioTypes::Campaigns;
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        const ScenarioEntry& entry = m_list->entry(*row);
+        if (!campaigns && !ScenarioCatalogue::canHoldDescription(entry.size))
+            continue;
+        if (ShowDescription(WinPath::join(m_state.sourceFolder, entry.name)))
+            return;
+    }
 }
 
-void TMainForm::ShowDescription(const QString& path)
+bool TMainForm::ShowDescription(const QString& path)
 {
     const std::optional<QString> description = ScenarioCatalogue::readDescription(
         ScenarioCatalogue::descriptionPath(path, ui->FileTypeCombo->currentIndex()));
     if (description)
         ui->ScenDescMemo->setPlainText(*description);
+    return description.has_value();
 }
 
 void TMainForm::FileListViewColumnClick(int column)
@@ -241,6 +269,9 @@ void TMainForm::UncheckAll_ButtonClick()
 
 void TMainForm::SetAllTicks(bool tick)
 {
+    // The ticks and the selection that follows make one change of the count line, the start
+    // button and the description.
+    const ScenarioListModel::ReportBatch oneChange(*m_list);
     m_list->setAllTicks(tick);
     ui->FileListView->setFocus();
     m_list->selectFirst();
@@ -281,9 +312,10 @@ void TMainForm::showStatus(const QString& text)
     ui->StatusBar->setStatus(text);
 }
 
+// The run paints the window right after, and the bar joins that paint.
 void TMainForm::setFileProgress(int percent)
 {
-    ui->CopyProgressBar->setValue(percent);
+    ui->CopyProgressBar->setValueWithWindow(percent);
 }
 
 // A paint costs a round trip to the X server, more than copying a small file; the run paints the
@@ -305,9 +337,13 @@ int TMainForm::askDuplicate(const QString& destinationPath)
     return m_services.duplicatePrompt->ask(destinationPath);
 }
 
+// Only what the run changed is painted, in one paint, as the window's pending update would paint
+// it. The update stays posted and finds nothing left to paint; taking it from the queue instead
+// would let the run's own posted events in ahead of every other event.
 void TMainForm::paintNow()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QEvent paint(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(this, &paint);
 }
 
 void TMainForm::SelectDir_SButtonClick()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameFolderChoice.h"
-#include "InstallRun.h"
+#include "InstallThread.h"
 #include "MainFormServices.h"
 #include "ProgramState.h"
 
@@ -47,6 +47,8 @@ protected:
 
 private:
     void connectHandlers();
+    // The window icon, the background and the glyphs of the top bar's buttons.
+    void showArtwork();
     void centreOnScreen();
     void setFileListModel(ScenarioListModel* model);
     // The labels are as wide as their text, so a longer figure is never cut off.
@@ -55,7 +57,7 @@ private:
     void FormCreate();
     void FormActivate();
     void ChangeScenarioType();
-    void FileListViewChange(int row);
+    void FileListViewChange(const QList<int>& rows);
     void FileListViewColumnClick(int column);
     void FileListViewDblClick(const QModelIndex& index);
     void CheckAll_ButtonClick();
@@ -65,7 +67,8 @@ private:
     void About_SButtonClick();
     void Exit_SButtonClick();
 
-    void ShowDescription(const QString& path);
+    // False, with the description left as it was, when the file's cannot be read.
+    bool ShowDescription(const QString& path);
     void SetAllTicks(bool tick);
 
     // What an installation run shows in this window.
@@ -89,7 +92,7 @@ private:
     ProgramState m_state;
     GameFolderChooser m_gameFolderChooser;
     ScenarioListModel* m_list;
-    InstallRun m_run;
+    InstallThread m_run;
     bool m_closeAfterRun = false;
     // Where in the list's viewport the last double click landed.
     QPoint m_listDoubleClickPos;

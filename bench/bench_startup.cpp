@@ -1,16 +1,21 @@
 // Time from start to the main window shown, against a bare Qt window started the same way, and
-// the start from a home holding 50 Wine prefixes that the program searches for the game.
+// the start from a home holding 50 Wine prefixes that the program searches for the game; then
+// the memory of the main window after the intro has played, against the bare window's.
 //
-//   bench_startup [runs]                   runs the kinds of child process in turn, prints medians
-//   bench_startup --child main|search|bare one start: prints "shown" when the window is on screen
+//   bench_startup [runs]     runs the kinds of child process in turn, prints medians
+//   bench_startup --child main|search|intro|bare
+//                            one start: prints "shown" when the window is on screen, then waits
 //
 // The main window starts on a prefix whose system.reg is a real Wine prefix's (1.7 MB, from the
 // shared fixtures) with the game's entry added, from the demo medium, without the intro. The
 // search starts without WINEPREFIX in a home with 50 such prefixes, one of which holds the game.
+// The intro start plays the demo's one-second intro first, as the program does.
 
 #include "DemoWorld.h"
 #include "FontSubstitutes.h"
+#include "Install_IntroForm.h"
 #include "Install_MainForm.h"
+#include "MediaBackend.h"
 #include "StartPlaces.h"
 
 #include <QApplication>
@@ -23,9 +28,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
+// Waits, once the window is shown, for the parent to read its memory and end it.
 int showAndReport(QWidget& window)
 {
     window.show();
@@ -33,13 +40,14 @@ int showAndReport(QWidget& window)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::printf("shown\n");
     std::fflush(stdout);
-    return 0;
+    return QApplication::exec();
 }
 
 int runChild(int argc, char* argv[], const QString& kind)
 {
     if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
+    selectMediaBackend();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane Installer"));
     if (kind == "bare") {
@@ -50,15 +58,48 @@ int runChild(int argc, char* argv[], const QString& kind)
     installFontSubstitutes();
     if (kind == "search")
         StartPlaces::settle(QApplication::arguments());
-    MainFormServices services; // no intro
+    IntroFormLauncher intro;
+    MainFormServices services;
+    if (kind == "intro")
+        services.intro = &intro;
     TMainForm window(services);
     return showAndReport(window);
+}
+
+struct Memory
+{
+    double residentMb = 0;
+    double dirtyMb = 0;
+};
+
+// Kilobytes of the first line of a /proc file that starts with label.
+double procFigureKb(const QString& path, const QByteArray& label)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith(label))
+            return line.mid(label.size()).trimmed().split(' ').value(0).toDouble();
+    return 0;
+}
+
+// Resident: all the pages the process holds in memory. Dirty: the pages it has written, its own
+// and those it shares (the window's image, shared with the X server), which cannot be dropped
+// and read back from a file.
+Memory memoryOf(qint64 pid)
+{
+    const QString proc = QStringLiteral("/proc/%1/").arg(pid);
+    return {procFigureKb(proc + "status", "VmRSS:") / 1024,
+            (procFigureKb(proc + "smaps_rollup", "Private_Dirty:") +
+             procFigureKb(proc + "smaps_rollup", "Shared_Dirty:")) /
+                1024};
 }
 
 // Milliseconds from starting the child to its window being shown. The search starts in the
 // medium, as the others do, so that only the prefixes are looked for.
 double timeOneStart(const QString& kind, const QString& medium, const QString& prefix,
-                    const QString& home)
+                    const QString& home, Memory* memory = nullptr)
 {
     QProcess child;
     child.setWorkingDirectory(medium);
@@ -78,6 +119,11 @@ double timeOneStart(const QString& kind, const QString& medium, const QString& p
             qFatal("the %s window never showed: %s", qPrintable(kind),
                    child.readAllStandardError().constData());
     const double elapsed = timer.nsecsElapsed() / 1e6;
+    if (memory != nullptr) {
+        // What the window holds once it has settled after its first paint.
+        child.waitForFinished(1000);
+        *memory = memoryOf(child.processId());
+    }
     child.kill();
     child.waitForFinished();
     return elapsed;
@@ -85,11 +131,22 @@ double timeOneStart(const QString& kind, const QString& medium, const QString& p
 
 constexpr int searchedPrefixes = 50;
 constexpr int prefixWithGame = 37;
+constexpr int memoryRuns = 3;
 
 double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+Memory median(const QList<Memory>& samples)
+{
+    QList<double> resident, dirty;
+    for (const Memory& sample : samples) {
+        resident << sample.residentMb;
+        dirty << sample.dirtyMb;
+    }
+    return {median(resident), median(dirty)};
 }
 
 } // namespace
@@ -110,7 +167,7 @@ int main(int argc, char* argv[])
 
     QTemporaryDir world;
     DemoOptions options;
-    options.intro = false;
+    options.introSeconds = 1;
     DemoWorld::make(world.path(), options);
     const QString prefix = world.filePath("prefix");
     QFile demoRegistry(prefix + "/system.reg");
@@ -162,5 +219,24 @@ int main(int argc, char* argv[])
                 bare, main, main / bare);
     std::printf("  %d prefixes searched: %7.1f ms (%+.1f ms)\n  ratio to the main window: %.2f\n",
                 searchedPrefixes, search, search - main, search / main);
+
+    // Pages of a file written a moment ago count as dirty until they reach the disk, and the
+    // programs measured were just built.
+    ::sync();
+    QList<Memory> bareMemory, introMemory;
+    for (int run = 0; run < memoryRuns; ++run) {
+        bareMemory << Memory();
+        timeOneStart("bare", medium, prefix, home, &bareMemory.last());
+        introMemory << Memory();
+        timeOneStart("intro", medium, prefix, home, &introMemory.last());
+    }
+    const Memory bareFigures = median(bareMemory), introFigures = median(introMemory);
+    std::printf("memory at the main window after the intro, median of %d runs\n", memoryRuns);
+    std::printf("  resident: %6.1f MB against %6.1f MB for the bare window: ratio %.2f\n",
+                introFigures.residentMb, bareFigures.residentMb,
+                introFigures.residentMb / bareFigures.residentMb);
+    std::printf("  dirty:    %6.1f MB against %6.1f MB for the bare window: ratio %.2f\n",
+                introFigures.dirtyMb, bareFigures.dirtyMb,
+                introFigures.dirtyMb / bareFigures.dirtyMb);
     return 0;
 }

@@ -21,9 +21,9 @@ public:
     virtual int askDuplicate(const QString& destinationPath) = 0;
     // Runs before the run reads the game folder: may offer to choose another one.
     virtual void checkGameFolder() {}
-    // Lets the window paint what changed since the last call, taking no user input. The run
-    // calls it after each status text, at the end of each file and at most every PaintInterval
-    // in between, so the setters above need not paint by themselves.
+    // Paints what changed since the last call, at once. The run calls it after each status text,
+    // at the end of each file and at most every PaintInterval in between, so the setters above
+    // need not paint by themselves.
     virtual void paintNow() {}
 };
 

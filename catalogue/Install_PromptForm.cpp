@@ -1,5 +1,6 @@
 #include "Install_PromptForm.h"
 
+#include "Artwork.h"
 #include "ui_Install_PromptForm.h"
 
 #include <QKeyEvent>
@@ -13,7 +14,7 @@ TPromptForm::TPromptForm(QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
-    setWindowIcon(QIcon(QStringLiteral(":/images/korvane.png")));
+    setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
     ui->FileName_Label->setTextFormat(Qt::PlainText);
 
     const std::pair<QPushButton*, DuplicateAnswer> answers[] = {

@@ -24,15 +24,9 @@ void fillFileList(ScenarioListModel& list, const QString& sourceFolder)
 
 void countTicked(ProgramState& state, const ScenarioListModel& list)
 {
-    state.selectedTotal = 0;
+    state.selectedTotal = list.tickedTotal();
     state.copiedTotal = 0;
-    state.tickedCount = 0;
-    for (int row = 0; row < list.rowCount(); ++row) {
-        if (list.entry(row).ticked) {
-            state.selectedTotal += list.size(row);
-            ++state.tickedCount;
-        }
-    }
+    state.tickedCount = list.tickedCount();
 }
 
 QString countLine(int count, qint64 totalBytes, const QLocale& locale)
@@ -81,6 +75,11 @@ std::optional<QString> readDescription(const QString& path)
         text.truncate(end);
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r"));
     return Cp1252::decode(text).replace(lineBreak, QStringLiteral("\n"));
+}
+
+bool canHoldDescription(qint64 size)
+{
+    return size >= descriptionBlockSize;
 }
 
 } // namespace ScenarioCatalogue

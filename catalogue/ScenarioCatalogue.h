@@ -14,7 +14,8 @@ namespace ScenarioCatalogue {
 // file system gives them. A missing folder gives an empty list.
 void fillFileList(ScenarioListModel& list, const QString& sourceFolder);
 
-// Recounts the ticked entries and their total size; the copied total starts again from 0.
+// Takes the count of the ticked entries and their total size from the list; the copied total
+// starts again from 0.
 void countTicked(ProgramState& state, const ScenarioListModel& list);
 
 // "3 ( 12.5 kB )": the count, then the total in kB with one decimal (half away from zero),
@@ -28,5 +29,8 @@ QString descriptionPath(const QString& entryPath, int typeIndex);
 // The description stored in a scenario file: the text at byte 20 of its first 2049 bytes, up to
 // the first zero byte, as lines. nullopt when the file cannot be opened or is shorter.
 std::optional<QString> readDescription(const QString& path);
+
+// Whether a file of this size is long enough to hold a description.
+bool canHoldDescription(qint64 size);
 
 } // namespace ScenarioCatalogue

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <numeric>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -21,13 +22,13 @@ int foldedCode(QChar c)
     return code;
 }
 
-std::set<int> rowsOf(const QItemSelection& selection)
+void appendRowsOf(const QItemSelection& selection, QList<int>& rows)
 {
-    std::set<int> rows;
+    std::set<int> selected;
     for (const QItemSelectionRange& range : selection)
         for (int row = range.top(); row <= range.bottom(); ++row)
-            rows.insert(row);
-    return rows;
+            selected.insert(row);
+    rows.append(QList<int>(selected.begin(), selected.end()));
 }
 
 } // namespace
@@ -69,7 +70,7 @@ QVariant ScenarioListModel::data(const QModelIndex& index, int role) const
     const ScenarioEntry& item = m_entries.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() == NameColumn ? item.name : item.sizeText;
+        return index.column() == NameColumn ? item.name : QString::number(item.size);
     case Qt::CheckStateRole:
         if (index.column() == NameColumn)
             return item.ticked ? Qt::Checked : Qt::Unchecked;
@@ -126,29 +127,49 @@ void ScenarioListModel::fill(const QList<DirEntry>& entries)
     m_entries.clear();
     m_entries.reserve(entries.size());
     for (const DirEntry& found : entries)
-        m_entries.append({found.name, QString::number(found.size), false});
+        m_entries.append({found.name, found.size, false});
+    m_tickedCount = 0;
+    m_tickedTotal = 0;
+    m_heldReports.clear();
     endResetModel();
 }
 
-qint64 ScenarioListModel::size(int row) const
+void ScenarioListModel::applyTick(int row, bool ticked)
 {
-    return m_entries.at(row).sizeText.toLongLong();
+    ScenarioEntry& changed = m_entries[row];
+    changed.ticked = ticked;
+    m_tickedCount += ticked ? 1 : -1;
+    m_tickedTotal += ticked ? changed.size : -changed.size;
 }
 
 void ScenarioListModel::setTicked(int row, bool ticked)
 {
     if (m_frozen || m_entries.at(row).ticked == ticked)
         return;
-    m_entries[row].ticked = ticked;
+    applyTick(row, ticked);
     const QModelIndex changed = index(row, NameColumn);
     Q_EMIT dataChanged(changed, changed, {Qt::CheckStateRole});
-    reportChange(row);
+    reportChanges({row});
 }
 
+// One change of the view for the whole range, so that a long list repaints once and assistive
+// technology hears of one change rather than thousands.
 void ScenarioListModel::setAllTicks(bool ticked)
 {
-    for (int row = 0; row < rowCount(); ++row)
-        setTicked(row, ticked);
+    if (m_frozen)
+        return;
+    QList<int> changed;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (m_entries.at(row).ticked != ticked) {
+            applyTick(row, ticked);
+            changed.append(row);
+        }
+    }
+    if (changed.isEmpty())
+        return;
+    Q_EMIT dataChanged(index(changed.first(), NameColumn), index(changed.last(), NameColumn),
+                       {Qt::CheckStateRole});
+    reportChanges(changed);
 }
 
 void ScenarioListModel::sort(int column, Qt::SortOrder order)
@@ -166,9 +187,7 @@ void ScenarioListModel::sort(int column, Qt::SortOrder order)
         });
     } else if (column == SizeColumn) {
         reorder([ascending](const ScenarioEntry& a, const ScenarioEntry& b) {
-            const qint64 sizeA = a.sizeText.toLongLong();
-            const qint64 sizeB = b.sizeText.toLongLong();
-            return ascending ? sizeA < sizeB : sizeA > sizeB;
+            return ascending ? a.size < b.size : a.size > b.size;
         });
     }
 }
@@ -229,26 +248,44 @@ std::optional<int> ScenarioListModel::firstSelectedRow() const
     return first;
 }
 
-void ScenarioListModel::reportChange(int row)
+ScenarioListModel::ReportBatch::ReportBatch(ScenarioListModel& list) : m_list(list)
 {
-    Q_EMIT entryChanged(row);
+    ++m_list.m_batchDepth;
+}
+
+ScenarioListModel::ReportBatch::~ReportBatch()
+{
+    if (--m_list.m_batchDepth == 0 && !m_list.m_heldReports.isEmpty())
+        Q_EMIT m_list.entriesChanged(std::exchange(m_list.m_heldReports, {}));
+}
+
+void ScenarioListModel::reportChanges(const QList<int>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    if (m_batchDepth > 0)
+        m_heldReports.append(rows);
+    else
+        Q_EMIT entriesChanged(rows);
 }
 
 void ScenarioListModel::reportSelectionChange(const QItemSelection& selected,
                                               const QItemSelection& deselected)
 {
-    for (int row : rowsOf(deselected))
-        reportChange(row);
-    for (int row : rowsOf(selected))
-        reportChange(row);
+    QList<int> rows;
+    appendRowsOf(deselected, rows);
+    appendRowsOf(selected, rows);
+    reportChanges(rows);
 }
 
 void ScenarioListModel::reportCurrentChange(const QModelIndex& current, const QModelIndex& previous)
 {
     if (previous.isValid() && current.isValid() && previous.row() == current.row())
         return;
+    QList<int> rows;
     if (previous.isValid())
-        reportChange(previous.row());
+        rows.append(previous.row());
     if (current.isValid())
-        reportChange(current.row());
+        rows.append(current.row());
+    reportChanges(rows);
 }

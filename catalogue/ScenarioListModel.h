@@ -3,23 +3,25 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <optional>
 
 class QItemSelection;
 class QItemSelectionModel;
 struct DirEntry;
 
-// One row of the scenario list. The size text is the only copy of the size.
+// One row of the scenario list.
 struct ScenarioEntry
 {
     QString name;
-    QString sizeText;
+    qint64 size = 0; // bytes
     bool ticked = false;
 };
 
 // The scenario list in display order: what the list view shows and what the run copies. It owns
 // the selection model the view uses, so that every change of an entry (tick, selection, current
-// entry) leaves through entryChanged, the entry that loses first and the one that gains last.
+// entry) leaves through entriesChanged, the entry that loses first and the one that gains last.
+// It keeps the count and the total size of the ticked entries as the ticks change.
 class ScenarioListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -54,9 +56,26 @@ public:
     void fill(const QList<DirEntry>& entries);
 
     const ScenarioEntry& entry(int row) const { return m_entries.at(row); }
-    qint64 size(int row) const;
     void setTicked(int row, bool ticked);
+    // Every entry whose tick changes is reported, in list order, in one report.
     void setAllTicks(bool ticked);
+    int tickedCount() const { return m_tickedCount; }
+    qint64 tickedTotal() const { return m_tickedTotal; }
+
+    // Holds back the reports of entry changes while it lives and reports them all at once as the
+    // outermost one ends, so that one action of the user is one report. Only ticks and the
+    // selection may change meanwhile: refilling the list drops what was held back.
+    class ReportBatch
+    {
+    public:
+        explicit ReportBatch(ScenarioListModel& list);
+        ~ReportBatch();
+        ReportBatch(const ReportBatch&) = delete;
+        ReportBatch& operator=(const ReportBatch&) = delete;
+
+    private:
+        ScenarioListModel& m_list;
+    };
 
     // A click on a column header: ascending on the first click, descending on the next.
     void clickColumn(int column);
@@ -67,15 +86,18 @@ public:
     void selectFirst();
     std::optional<int> firstSelectedRow() const;
 
-    // While frozen (an installation runs) the entries, their ticks and their order stay put.
+    // While frozen (an installation runs) the entries, their ticks and their order stay put. The
+    // run reads the list on a thread of its own meanwhile.
     void setFrozen(bool frozen) { m_frozen = frozen; }
     bool isFrozen() const { return m_frozen; }
 
 Q_SIGNALS:
-    void entryChanged(int row);
+    // The entries one change touched, in the order it touched them; an entry may come twice.
+    void entriesChanged(const QList<int>& rows);
 
 private:
-    void reportChange(int row);
+    void reportChanges(const QList<int>& rows);
+    void applyTick(int row, bool ticked);
     void reportSelectionChange(const QItemSelection& selected, const QItemSelection& deselected);
     void reportCurrentChange(const QModelIndex& current, const QModelIndex& previous);
     template <class Less> void reorder(Less less);
@@ -83,7 +105,11 @@ private:
     QList<ScenarioEntry> m_entries;
     QItemSelectionModel* m_selection;
     int m_tag = 0;
-    bool m_frozen = false;
+    std::atomic<bool> m_frozen = false;
+    int m_tickedCount = 0;
+    qint64 m_tickedTotal = 0;
+    int m_batchDepth = 0;
+    QList<int> m_heldReports;
 };
 
 // Compares two names byte by byte on their Windows-1252 codes, folding only a-z to upper case;

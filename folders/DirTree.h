@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QTreeWidget>
+#include <memory>
 
 // Something that lists the folder the tree points at (a file list beside the tree).
 class DirectoryFollower
@@ -118,7 +119,7 @@ private:
     void BuildRoot();
     // Adds the folders of path under node and reads depth more levels ahead; a subfolder that is
     // one of the folders onTheWay up (a link back to one of them) is added but not read ahead.
-    void AddSubfolders(const QString& path, QTreeWidgetItem* node, int depth,
+    void AddSubfolders(const WinFolder& folder, QTreeWidgetItem* node, int depth,
                        const QList<FileIdentity>& onTheWay);
     QList<FileIdentity> foldersOnTheWayUp(const QTreeWidgetItem* node) const;
     void FillOnExpanding(QTreeWidgetItem* node);
@@ -128,12 +129,14 @@ private:
     void itemWasExpanded(QTreeWidgetItem* node);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, NodeKind kind, const QString& label,
                              const QString& data, int image, int selectedImage);
+    std::unique_ptr<QTreeWidgetItem> makeFolderNode(const QString& name) const;
     QTreeWidgetItem* addFolderNode(QTreeWidgetItem* parent, const QString& name);
     void addRecycleBinNode();
     void sortChildren(QTreeWidgetItem* node);
     bool onBranchIndicator(const QPoint& position, QTreeWidgetItem* item) const;
 
     QList<QIcon> m_images;
+    std::unique_ptr<QTreeWidgetItem> m_folderPrototype;
     QTreeWidgetItem* m_desktopNode = nullptr;
     QTreeWidgetItem* m_myComputerNode = nullptr;
     QTreeWidgetItem* m_recycleBinNode = nullptr;

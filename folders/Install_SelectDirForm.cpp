@@ -1,5 +1,6 @@
 #include "Install_SelectDirForm.h"
 
+#include "Artwork.h"
 #include "DialogLook.h"
 #include "DirTree.h"
 #include "Guarded.h"
@@ -14,7 +15,7 @@ TSelectDirForm::TSelectDirForm(QWidget* owner, TNewFolderPromptForm& newFolderPr
 {
     ui->setupUi(this);
     setFixedSize(size());
-    setWindowIcon(QIcon(QStringLiteral(":/images/hand.png")));
+    setWindowIcon(Artwork::icon(QStringLiteral(":/images/hand.png")));
     DialogLook::markReadOnly(ui->DirEdit);
     DialogLook::centreOnScreen(this);
 

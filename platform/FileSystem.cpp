@@ -94,6 +94,51 @@ bool isHiddenName(const QString& name)
     return name.startsWith(QLatin1Char('.'));
 }
 
+// The entries of a host folder whose names match mask, in the listing order. Each entry is
+// looked at through the open folder, not along its whole path again.
+QList<DirEntry> listHost(const QString& hostFolder, const QString& mask, ListFilter filter)
+{
+    struct Listed
+    {
+        QString upperName; // computed once: a large folder sorts many times more than it reads
+        DirEntry entry;
+    };
+    std::vector<Listed> listed;
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(encoded(hostFolder).constData()),
+                                                      &::closedir);
+    if (!listing)
+        return {};
+    while (const dirent* item = ::readdir(listing.get())) {
+        const QString name = HostName::decode(item->d_name);
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        if (!FileSystem::matchesWildcard(mask, name))
+            continue;
+        struct stat info;
+        if (::fstatat(::dirfd(listing.get()), item->d_name, &info, 0) != 0)
+            continue; // a link that points nowhere
+        DirEntry entry;
+        entry.name = name;
+        entry.attributes = attributesOf(info, isHiddenName(name));
+        entry.size = S_ISDIR(info.st_mode) ? 0 : qint64(info.st_size);
+        entry.identity = identityOf(info);
+        if (filter == ListFilter::Folders) {
+            const quint32 unwanted = AttrHidden | AttrSystem | AttrVolumeLabel;
+            if (!(entry.attributes & AttrDirectory) || (entry.attributes & unwanted))
+                continue;
+        }
+        listed.push_back({NameCase::upper(name), entry});
+    }
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+        return NameCase::orderedBefore(a.upperName, a.entry.name, b.upperName, b.entry.name);
+    });
+    QList<DirEntry> entries;
+    entries.reserve(qsizetype(listed.size()));
+    for (Listed& item : listed)
+        entries.append(std::move(item.entry));
+    return entries;
+}
+
 // The file a write over it may not replace: a folder, a read-only, hidden or system file.
 bool isProtected(const struct stat& info, const QString& hostPath)
 {
@@ -241,53 +286,13 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter)
         split = 1;
     const QString folderPart = pattern.left(split + 1);
     const QString mask = pattern.mid(split + 1);
-    QList<DirEntry> entries;
     if (mask.isEmpty())
-        return entries;
-    struct Listed
-    {
-        QString upperName; // computed once: a large folder sorts many times more than it reads
-        DirEntry entry;
-    };
-    std::vector<Listed> listed;
+        return {};
     const std::optional<QString> folder =
         WinPath::toHost(folderPart.isEmpty() ? QStringLiteral(".") : folderPart);
     if (!folder)
-        return entries;
-    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(encoded(*folder).constData()),
-                                                      &::closedir);
-    if (!listing)
-        return entries;
-    const QString prefix =
-        folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/');
-    while (const dirent* item = ::readdir(listing.get())) {
-        const QString name = HostName::decode(item->d_name);
-        if (name == QLatin1String(".") || name == QLatin1String(".."))
-            continue;
-        if (!matchesWildcard(mask, name))
-            continue;
-        struct stat info;
-        if (!statFollowing(prefix + name, info))
-            continue; // a link that points nowhere
-        DirEntry entry;
-        entry.name = name;
-        entry.attributes = attributesOf(info, isHiddenName(name));
-        entry.size = S_ISDIR(info.st_mode) ? 0 : qint64(info.st_size);
-        entry.identity = identityOf(info);
-        if (filter == ListFilter::Folders) {
-            const quint32 unwanted = AttrHidden | AttrSystem | AttrVolumeLabel;
-            if (!(entry.attributes & AttrDirectory) || (entry.attributes & unwanted))
-                continue;
-        }
-        listed.push_back({NameCase::upper(name), entry});
-    }
-    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
-        return NameCase::orderedBefore(a.upperName, a.entry.name, b.upperName, b.entry.name);
-    });
-    entries.reserve(qsizetype(listed.size()));
-    for (Listed& item : listed)
-        entries.append(std::move(item.entry));
-    return entries;
+        return {};
+    return listHost(*folder, mask, filter);
 }
 
 bool folderExists(const QString& path)
@@ -519,6 +524,11 @@ void WinFile::close()
         throwErrno(errno);
 }
 
+WinFolder::WinFolder(const QString& windowsPath, const QString& host)
+    : m_windowsPath(windowsPath), m_host(host)
+{
+}
+
 WinFolder::WinFolder(const QString& windowsPath) : m_windowsPath(windowsPath)
 {
     m_host = WinPath::toHost(windowsPath, &m_error);
@@ -527,6 +537,21 @@ WinFolder::WinFolder(const QString& windowsPath) : m_windowsPath(windowsPath)
         m_host.reset();
         m_error = pathNotFound;
     }
+}
+
+QList<DirEntry> WinFolder::list(const QString& mask, ListFilter filter) const
+{
+    return m_host ? listHost(*m_host, mask, filter) : QList<DirEntry>();
+}
+
+WinFolder WinFolder::subfolder(const QString& listedName) const
+{
+    const QString windowsPath = WinPath::join(m_windowsPath, listedName);
+    if (!m_host)
+        return WinFolder(windowsPath);
+    return WinFolder(windowsPath, m_host->endsWith(QLatin1Char('/'))
+                                      ? *m_host + listedName
+                                      : *m_host + QLatin1Char('/') + listedName);
 }
 
 QString WinFolder::hostPathOrThrow(const QString& name) const

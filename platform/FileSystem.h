@@ -137,7 +137,15 @@ public:
     // Waits until everything written to the folder's file system is on the disk.
     void syncFileSystem() const;
 
+    // The entries of the folder matching mask, as FileSystem::list gives them.
+    QList<DirEntry> list(const QString& mask, ListFilter filter) const;
+    // The folder of an entry as this folder's listing spelt it, found without looking up the
+    // whole path again: reading ahead through thousands of subfolders would do that thousands
+    // of times.
+    WinFolder subfolder(const QString& listedName) const;
+
 private:
+    WinFolder(const QString& windowsPath, const QString& host);
     QString hostPathOrThrow(const QString& name) const;
 
     QString m_windowsPath;

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include <dirent.h>
@@ -277,6 +278,13 @@ Keeper& keeper()
     return instance;
 }
 
+// An installation copies on a thread of its own while the window reads descriptions.
+std::mutex& keeperLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 } // namespace
 
 namespace FolderListings {
@@ -284,16 +292,19 @@ namespace FolderListings {
 std::optional<QString> findIgnoringCase(const QString& hostFolder, const QString& name,
                                         bool wantFolder)
 {
+    const std::lock_guard lock(keeperLock());
     return keeper().find(hostFolder, name, wantFolder);
 }
 
 void forget()
 {
+    const std::lock_guard lock(keeperLock());
     keeper().forget();
 }
 
 int keptCount()
 {
+    const std::lock_guard lock(keeperLock());
     return keeper().count();
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests, the demo and the package need; does nothing
-# when they are all there already. Uses sudo when not run as root; without sudo it names the missing
-# packages and fails, for root to install them.
+# Installs the Debian 12 packages the build, the tests, the demo, the package and the benchmarks
+# need; does nothing when they are all there already. Uses sudo when not run as root; without sudo
+# it names the missing packages and fails, for root to install them.
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,7 @@ packages=(
     fonts-liberation fonts-urw-base35 fontconfig
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
     dpkg-dev lintian desktop-file-utils appstream
+    dbus-daemon at-spi2-core # the benchmarks' runs with the accessibility bus
 )
 
 missing=()

@@ -177,6 +177,10 @@ void TestCatalogueWindow::buttonsAndDoubleClick()
     QTest::mouseClick(window.control<QPushButton>("UncheckAll_Button"), Qt::LeftButton);
     QCOMPARE(window.countLine(), QStringLiteral("0 ( 0.0 kB )"));
     QVERIFY(!window.startEnabled());
+
+    // With the first entry selected already, the last entry ticked shows its description.
+    QTest::mouseClick(window.control<QPushButton>("CheckAll_Button"), Qt::LeftButton);
+    QCOMPARE(window.description(), QStringLiteral("About gamma.scn"));
 }
 
 void TestCatalogueWindow::doubleClickOnAnotherEntry_data()

@@ -3,6 +3,7 @@
 #include "FileSystem.h"
 #include "Guarded.h"
 #include "InstallRun.h"
+#include "InstallThread.h"
 #include "ProgramState.h"
 #include "ScenarioCatalogue.h"
 #include "ScenarioFile.h"
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <functional>
 #include <numeric>
 
@@ -38,8 +41,11 @@ public:
     std::function<void()> onFreeSpace;
     std::function<void()> gameFolderCheck;
 
+    bool calledOffItsThread = false; // by a run on a thread of its own
+
     void showStatus(const QString& text) override
     {
+        noteThread();
         statuses << text;
         events << QStringLiteral("status ") + text;
         if (whileCopying && text.startsWith(QLatin1String("Copying")))
@@ -64,6 +70,7 @@ public:
     }
     int askDuplicate(const QString& destinationPath) override
     {
+        noteThread();
         asked << destinationPath;
         events << QStringLiteral("ask ") + destinationPath;
         if (whileAsking)
@@ -75,7 +82,12 @@ public:
         if (gameFolderCheck)
             gameFolderCheck();
     }
-    void paintNow() override { events << QStringLiteral("paint"); }
+    void paintNow() override
+    {
+        noteThread();
+        events << QStringLiteral("paint");
+    }
+    void noteThread() { calledOffItsThread |= QThread::currentThread() != qApp->thread(); }
 };
 
 class RecordingReporter : public ErrorReporter
@@ -207,6 +219,8 @@ private Q_SLOTS:
     void cannotStartTwiceNorChangeTheList();
     void paintsEachStatusAndEachFileEnd_data();
     void paintsEachStatusAndEachFileEnd();
+    void onItsOwnThreadTheWindowSeesTheSame_data();
+    void onItsOwnThreadTheWindowSeesTheSame();
     void percentagesOfFilesOver21MB();
     void fullDiskOnTmpfs();
 };
@@ -821,6 +835,57 @@ void TestInstallRun::fullDiskOnTmpfs()
     QVERIFY(kept.readAll() == old);
     QCOMPARE(setup.ui.statuses.last(), copying(QStringLiteral("b.scn")));
     QVERIFY(!setup.run.isRunning());
+}
+
+void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame_data()
+{
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("three files, one asked about") << "";
+    QTest::newRow("a source gone") << "source";
+    QTest::newRow("the window failing") << "window";
+}
+
+// The same installation directly and on a thread of its own: the window is called on its own
+// thread with the same calls in the same order, the error is the same, and meanwhile the window's
+// thread handles its events.
+void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame()
+{
+    QFETCH(QString, failure);
+    QStringList seen[2];
+    QString errors[2];
+    bool handledEventsMeanwhile = false;
+    for (const bool onItsOwnThread : {false, true}) {
+        Installation setup;
+        for (const char* name : {"a.scn", "b.scn", "c.scn"})
+            setup.addSource(name, 5000);
+        setup.addExisting(QStringLiteral("b.scn"));
+        setup.openAndTickAll();
+        setup.ui.answers = {OverwriteFile};
+        if (failure == u"source")
+            QFile::remove(setup.sourcePath(QStringLiteral("c.scn")));
+        if (failure == u"window")
+            setup.ui.onFreeSpace = [&setup] {
+                if (setup.ui.freeSpaceRefreshes == 2)
+                    throw EInOutError(21);
+            };
+        InstallThread thread(setup.state, setup.list, setup.ui);
+        thread.setPaintInterval(0); // every block: the same paints whatever the timing
+        setup.run.setPaintInterval(0);
+        QTimer::singleShot(0, &thread, [&] { handledEventsMeanwhile = thread.isRunning(); });
+        try {
+            onItsOwnThread ? thread.start() : setup.run.start();
+        } catch (const Exception& error) {
+            errors[onItsOwnThread] = error.message();
+        }
+        seen[onItsOwnThread] = setup.ui.events;
+        QVERIFY(!setup.ui.calledOffItsThread);
+        QVERIFY(!setup.list.isFrozen());
+    }
+    QCOMPARE(seen[1], seen[0]);
+    QCOMPARE(errors[1], errors[0]);
+    QCOMPARE(errors[0].isEmpty(), failure.isEmpty());
+    QVERIFY(handledEventsMeanwhile);
 }
 
 QTEST_GUILESS_MAIN(TestInstallRun)

@@ -156,9 +156,9 @@ void TestScenarioCatalogue::listingKeepsTheSizes()
     ScenarioListModel list;
     ScenarioCatalogue::fillFileList(list, QStringLiteral("REALMAP"));
     QCOMPARE(namesIn(list), (QStringList{"big.scn", "empty.scn", "small.scn"}));
-    QCOMPARE(list.entry(0).sizeText, QStringLiteral("123457"));
-    QCOMPARE(list.entry(1).sizeText, QStringLiteral("0"));
-    QCOMPARE(list.entry(2).sizeText, QStringLiteral("5"));
+    QCOMPARE(list.entry(0).size, 123457);
+    QCOMPARE(list.entry(1).size, 0);
+    QCOMPARE(list.entry(2).size, 5);
 }
 
 void TestScenarioCatalogue::description_data()
@@ -302,7 +302,7 @@ void TestScenarioCatalogue::realFolderListing()
                           "aoe1_small_islands_random.scn", "Armies at War A Combat Showcase.cpn",
                           "Bronze Age Art of War.scn", "CAMELOT.SCN", "CEASAR.scn",
                           "Dawn of a New Age.scn", "Rise of Egypt Learning Campaign.cpn"}));
-    QCOMPARE(list.entry(0).sizeText, QStringLiteral("26660"));
+    QCOMPARE(list.entry(0).size, 26660);
 }
 
 void TestScenarioCatalogue::countLine_data()

@@ -34,14 +34,6 @@ QStringList namesIn(const QList<DirEntry>& entries)
     return names;
 }
 
-QList<int> reportedRows(const QSignalSpy& spy)
-{
-    QList<int> rows;
-    for (const QList<QVariant>& call : spy)
-        rows << call.at(0).toInt();
-    return rows;
-}
-
 void selectRow(ScenarioListModel& list, int row)
 {
     list.selectionModel()->setCurrentIndex(list.index(row, 0), QItemSelectionModel::ClearAndSelect |
@@ -75,6 +67,8 @@ private Q_SLOTS:
 
     void entryChanges_data();
     void entryChanges();
+    void tickedTotals_data();
+    void tickedTotals();
     void firstSelectedRow();
     void frozenListStaysPut_data();
     void frozenListStaysPut();
@@ -140,7 +134,7 @@ void TestScenarioListModel::columnSorts()
 
     ScenarioListModel list;
     list.fill(sortSample());
-    QSignalSpy reports(&list, &ScenarioListModel::entryChanged);
+    QSignalSpy reports(&list, &ScenarioListModel::entriesChanged);
     for (int column : clicks)
         list.clickColumn(column);
     QCOMPARE(namesIn(list), expected);
@@ -194,64 +188,138 @@ void TestScenarioListModel::selectionFollowsTheEntryThroughASort()
 
 void TestScenarioListModel::entryChanges_data()
 {
+    using Reports = QList<QList<int>>;
     QTest::addColumn<Action>("before");
     QTest::addColumn<Action>("action");
-    QTest::addColumn<QList<int>>("reports");
+    QTest::addColumn<Reports>("reports");
 
     const Action nothing = [](ScenarioListModel&) {};
     QTest::newRow("filling reports nothing") << Action([](ScenarioListModel& list) {
         list.setTicked(2, true);
         selectRow(list, 2);
     }) << Action([](ScenarioListModel& list) { list.fill(sortSample()); })
-                                             << QList<int>{};
+                                             << Reports{};
     QTest::newRow("selecting the first entry reports it")
         << nothing << Action([](ScenarioListModel& list) { list.selectFirst(); })
-        << QList<int>{0, 0};
+        << Reports{{0}, {0}};
     QTest::newRow("selection moved by the program: loser first, gainer last")
         << Action([](ScenarioListModel& list) { selectRow(list, 0); })
-        << Action([](ScenarioListModel& list) { selectRow(list, 4); }) << QList<int>{0, 4, 0, 4};
+        << Action([](ScenarioListModel& list) { selectRow(list, 4); }) << Reports{{0, 4}, {0, 4}};
     QTest::newRow("selection moved by a click: loser first, gainer last")
         << Action([](ScenarioListModel& list) { selectRow(list, 5); })
-        << Action([](ScenarioListModel& list) { clickRow(list, 2); }) << QList<int>{5, 2, 5, 2};
+        << Action([](ScenarioListModel& list) { clickRow(list, 2); }) << Reports{{5, 2}, {5, 2}};
     QTest::newRow("a tick reports its entry") << nothing << Action([](ScenarioListModel& list) {
         list.setData(list.index(3, 0), Qt::Checked, Qt::CheckStateRole);
-    }) << QList<int>{3};
+    }) << Reports{{3}};
     QTest::newRow("the tick that is already there reports nothing")
         << Action([](ScenarioListModel& list) { list.setTicked(3, true); })
-        << Action([](ScenarioListModel& list) { list.setTicked(3, true); }) << QList<int>{};
-    QTest::newRow("tick all reports each changed entry in list order")
+        << Action([](ScenarioListModel& list) { list.setTicked(3, true); }) << Reports{};
+    QTest::newRow("tick all reports each changed entry in list order, at once")
         << Action([](ScenarioListModel& list) { list.setTicked(2, true); })
         << Action([](ScenarioListModel& list) { list.setAllTicks(true); })
-        << QList<int>{0, 1, 3, 4, 5, 6};
+        << Reports{{0, 1, 3, 4, 5, 6}};
     QTest::newRow("untick all") << Action([](ScenarioListModel& list) {
         list.setTicked(6, true);
         list.setTicked(1, true);
     }) << Action([](ScenarioListModel& list) { list.setAllTicks(false); })
-                                << QList<int>{1, 6};
+                                << Reports{{1, 6}};
     QTest::newRow("the size column has no tick") << nothing << Action([](ScenarioListModel& list) {
         list.setData(list.index(3, 1), Qt::Checked, Qt::CheckStateRole);
-    }) << QList<int>{};
+    }) << Reports{};
     QTest::newRow("sorting reports nothing")
         << Action([](ScenarioListModel& list) { selectRow(list, 1); })
-        << Action([](ScenarioListModel& list) { list.clickColumn(0); }) << QList<int>{};
+        << Action([](ScenarioListModel& list) { list.clickColumn(0); }) << Reports{};
     QTest::newRow("clearing the selection reports the entry")
         << Action([](ScenarioListModel& list) { selectRow(list, 3); })
         << Action([](ScenarioListModel& list) { list.selectionModel()->clearSelection(); })
-        << QList<int>{3};
+        << Reports{{3}};
+    QTest::newRow("a batch reports all its changes at its end, in order")
+        << Action([](ScenarioListModel& list) { selectRow(list, 4); })
+        << Action([](ScenarioListModel& list) {
+               const ScenarioListModel::ReportBatch outer(list);
+               list.setAllTicks(true);
+               const ScenarioListModel::ReportBatch inner(list);
+               list.selectFirst();
+           })
+        << Reports{{0, 1, 2, 3, 4, 5, 6, 4, 0, 4, 0}};
+    QTest::newRow("refilling drops what a batch held")
+        << nothing << Action([](ScenarioListModel& list) {
+               const ScenarioListModel::ReportBatch batch(list);
+               list.setTicked(2, true);
+               list.fill(sortSample());
+           })
+        << Reports{};
 }
 
 void TestScenarioListModel::entryChanges()
 {
     QFETCH(Action, before);
     QFETCH(Action, action);
-    QFETCH(QList<int>, reports);
+    QFETCH(QList<QList<int>>, reports);
 
     ScenarioListModel list;
     list.fill(sortSample());
     before(list);
-    QSignalSpy spy(&list, &ScenarioListModel::entryChanged);
+    QSignalSpy spy(&list, &ScenarioListModel::entriesChanged);
     action(list);
-    QCOMPARE(reportedRows(spy), reports);
+    QList<QList<int>> reported;
+    for (const QList<QVariant>& call : spy)
+        reported << call.at(0).value<QList<int>>();
+    QCOMPARE(reported, reports);
+}
+
+void TestScenarioListModel::tickedTotals_data()
+{
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<qint64>("total");
+
+    QTest::newRow("a tick beyond 2 GB") << Action([](ScenarioListModel& list) {
+        list.setData(list.index(1, 0), Qt::Checked, Qt::CheckStateRole);
+    }) << 1 << 3000000000LL;
+    QTest::newRow("an untick takes its entry away") << Action([](ScenarioListModel& list) {
+        list.setTicked(1, true);
+        list.setTicked(6, true);
+        list.setTicked(1, false);
+    }) << 1 << qint64(40);
+    QTest::newRow("the same tick twice counts once") << Action([](ScenarioListModel& list) {
+        list.setTicked(3, true);
+        list.setTicked(3, true);
+    }) << 1 << qint64(5);
+    QTest::newRow("tick all over a tick") << Action([](ScenarioListModel& list) {
+        list.setTicked(2, true);
+        list.setAllTicks(true);
+    }) << 7 << 3000001665LL;
+    QTest::newRow("sorting moves the ticks, not the totals") << Action([](ScenarioListModel& list) {
+        list.setTicked(0, true);
+        list.setTicked(4, true);
+        list.clickColumn(1);
+        list.setTicked(0, true);
+    }) << 3 << qint64(605);
+    QTest::newRow("refilling starts again") << Action([](ScenarioListModel& list) {
+        list.setAllTicks(true);
+        list.fill(sortSample());
+        list.setTicked(5, true);
+    }) << 1 << qint64(1000);
+    QTest::newRow("a frozen list keeps them") << Action([](ScenarioListModel& list) {
+        list.setTicked(3, true);
+        list.setFrozen(true);
+        list.setAllTicks(false);
+        list.setTicked(0, true);
+    }) << 1 << qint64(5);
+}
+
+void TestScenarioListModel::tickedTotals()
+{
+    QFETCH(Action, action);
+    QFETCH(int, count);
+    QFETCH(qint64, total);
+
+    ScenarioListModel list;
+    list.fill(sortSample());
+    action(list);
+    QCOMPARE(list.tickedCount(), count);
+    QCOMPARE(list.tickedTotal(), total);
 }
 
 void TestScenarioListModel::firstSelectedRow()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+// The program's own pictures, compiled in as PNG files, read as PNG straight away: left to find
+// the format by itself, Qt loads every image plugin on the machine (SVG, JPEG, GIF...) to ask
+// each one first, which costs the start of the program a few milliseconds and the memory of
+// libraries it never uses.
+namespace Artwork {
+
+QPixmap pixmap(const QString& resourcePath);
+// The icon, with a picture of its own for the disabled state when one is named.
+QIcon icon(const QString& resourcePath, const QString& disabledPath = {});
+
+} // namespace Artwork
