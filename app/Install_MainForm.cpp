@@ -62,6 +62,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     for (QLabel* label : {ui->ProgramPathLabel, ui->Label4, ui->Label1, ui->ScenNumLabel,
                           ui->FreeSpaceLabel, ui->Label2})
         setFittedText(label, label->text());
+    ui->FileTypeCombo->addItems(ScenarioTypes::captions());
     ui->FileTypeCombo->setCurrentIndex(-1);
 
     QTextOption centredLines = ui->ScenDescMemo->document()->defaultTextOption();
@@ -222,11 +223,13 @@ void TMainForm::FileListViewChange(const QList<int>& rows)
     }
     // Each changed entry's description would replace the previous one, and one that cannot be
     // read would leave it: what stays is the last entry's whose description reads. A scenario
-    // listed too short to hold one is passed over unread (a campaign's lies in another file).
-    const bool campaigns = ui->FileTypeCombo->currentIndex() == ScenarioTypes::Campaigns;
+    // listed too short to hold one is passed over unread, unless its description lies in another
+    // file.
+    const bool inCompanions =
+        ScenarioTypes::descriptionsInCompanion(ui->FileTypeCombo->currentIndex());
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         const ScenarioEntry& entry = m_list->entry(*row);
-        if (!campaigns && !ScenarioCatalogue::canHoldDescription(entry.size))
+        if (!inCompanions && !ScenarioCatalogue::canHoldDescription(entry.size))
             continue;
         if (ShowDescription(WinPath::join(m_state.sourceFolder, entry.name)))
             return;

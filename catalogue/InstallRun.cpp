@@ -6,6 +6,7 @@
 #include "Guarded.h"
 #include "ProgramState.h"
 #include "ScenarioListModel.h"
+#include "ScenarioTypes.h"
 #include "WinPath.h"
 
 #include <QCoreApplication>
@@ -122,8 +123,9 @@ void InstallRun::start()
     m_ui.checkGameFolder();
     if (m_state.gameFolder.isEmpty())
         return;
-    for (const char* subfolder : {"\\SCENARIO", "\\CAMPAIGN"}) {
-        const QString folder = m_state.gameFolder + QLatin1String(subfolder);
+    // Every type's folder, whichever type is chosen.
+    for (const QString& subfolder : ScenarioTypes::destinationSubfolders()) {
+        const QString folder = m_state.gameFolder + subfolder;
         if (!FileSystem::folderExists(folder))
             FileSystem::createFolder(folder);
     }

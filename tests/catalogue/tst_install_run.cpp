@@ -328,7 +328,7 @@ void TestInstallRun::copiesEveryByte()
     QCOMPARE(setup.ui.fileProgress.last(), 100);
     QCOMPARE(setup.ui.overallProgress.last(), 100);
 
-    setup.openAndTickAll(ScenarioTypes::Campaigns);
+    setup.openAndTickAll(int(ScenarioTypes::sourceFolders().indexOf("CAMPAIGN")));
     QCOMPARE(setup.runCatchingError(), QString());
     QVERIFY(setup.installed(QStringLiteral("camp.cpn"), QStringLiteral("CAMPAIGN")) == campaign);
 }
