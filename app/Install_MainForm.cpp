@@ -170,7 +170,7 @@ void TMainForm::ShowStatus(const QString& text)
 
 void TMainForm::ShowFreeSpace()
 {
-    showFreeSpace();
+    updateFreeSpace();
     ui->FreeSpaceLabel->repaint();
 }
 
@@ -275,7 +275,7 @@ void TMainForm::SetAllTicks(bool tick)
     // The ticks and the selection that follows make one change of the count line, the start
     // button and the description.
     const ScenarioListModel::ReportBatch oneChange(*m_list);
-    m_list->setAllTicks(tick);
+    m_list->setEveryTick(tick);
     ui->FileListView->setFocus();
     m_list->selectFirst();
 }
@@ -310,7 +310,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 }
 
 // The run paints through paintNow, so the status text waits for it instead of painting twice.
-void TMainForm::showStatus(const QString& text)
+void TMainForm::setStatusText(const QString& text)
 {
     ui->StatusBar->setStatus(text);
 }
@@ -328,7 +328,7 @@ void TMainForm::setOverallProgress(int percent)
     ui->CopyProgressGauge->setProgress(percent, TPercentGauge::Paint::WithWindow);
 }
 
-void TMainForm::showFreeSpace()
+void TMainForm::updateFreeSpace()
 {
     setFittedText(ui->FreeSpaceLabel, GameFolder::freeSpaceLine(m_state.gameFolder));
 }

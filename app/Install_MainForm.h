@@ -16,6 +16,14 @@ namespace Ui {
 class TMainForm;
 }
 
+// How the windows' members are named. The program's design names the controls, their handlers
+// and the operations it gives the windows (StartButton, FormCreate, StartButtonClick,
+// ChangeScenarioType, ShowStatus, ShowFreeSpace, ShowDescription, SetAllTicks...): those keep the
+// design's capitalised names. Every other member, here, in the interfaces the window implements
+// and in the classes it calls, has a lower-case name that says what it does, never one of those
+// names with a small first letter. So ShowStatus paints the status line at once, while
+// setStatusText, which the installation run calls, leaves the paint to the run's next paintNow.
+
 // The installer's main window: the game folder bar, the scenario type, the list of scenario
 // files with their description, the selection and free-space figures, the start button and the
 // progress of an installation. It owns the program's state; the work is done by the catalogue,
@@ -30,8 +38,8 @@ public:
 
     // Sets the status line and paints it at once, so that it shows during a long operation.
     void ShowStatus(const QString& text);
-    // Rewrites the free-space line for the game folder's drive; throws when the game folder
-    // names no drive (the line then keeps its text).
+    // Rewrites the free-space line for the game folder's drive and paints it at once; throws when
+    // the game folder names no drive (the line then keeps its text).
     void ShowFreeSpace();
 
     const ProgramState& state() const { return m_state; }
@@ -72,10 +80,10 @@ private:
     void SetAllTicks(bool tick);
 
     // What an installation run shows in this window.
-    void showStatus(const QString& text) override;
+    void setStatusText(const QString& text) override;
     void setFileProgress(int percent) override;
     void setOverallProgress(int percent) override;
-    void showFreeSpace() override;
+    void updateFreeSpace() override;
     int askDuplicate(const QString& destinationPath) override;
     void checkGameFolder() override;
     void paintNow() override;

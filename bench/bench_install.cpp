@@ -53,10 +53,10 @@ constexpr int listedCount = 10000;
 class SilentUi : public InstallRunUi
 {
 public:
-    void showStatus(const QString&) override {}
+    void setStatusText(const QString&) override {}
     void setFileProgress(int) override {}
     void setOverallProgress(int) override {}
-    void showFreeSpace() override { FileSystem::freeSpace(3); }
+    void updateFreeSpace() override { FileSystem::freeSpace(3); }
     int askDuplicate(const QString&) override { return OverwriteFile; }
 };
 
@@ -215,7 +215,7 @@ int main(int argc, char* argv[])
     auto installSilently = [&] {
         ScenarioTypes::selectTypeFolders(state, 0);
         ScenarioCatalogue::fillFileList(list, state.sourceFolder);
-        list.setAllTicks(true);
+        list.setEveryTick(true);
         ScenarioCatalogue::countTicked(state, list);
         silentRun.start();
         checkCopied();

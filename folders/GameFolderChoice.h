@@ -14,7 +14,7 @@ public:
     virtual void setGameFolder(const QString& folder) = 0;
     virtual void showGameFolder() = 0;    // the game-folder line
     virtual void selectTypeFolders() = 0; // source and destination for the selected type
-    virtual void showFreeSpace() = 0;
+    virtual void updateFreeSpace() = 0;   // the free-space line, painted with the next paint
     virtual QWidget* dialogOwner() = 0;
 };
 
