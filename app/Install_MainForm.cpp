@@ -80,8 +80,6 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     connectHandlers();
     centreOnScreen();
     ui->FileListView->setFocus();
-
-    runGuarded([this] { FormCreate(); });
 }
 
 TMainForm::~TMainForm() = default;
@@ -174,8 +172,6 @@ void TMainForm::ShowFreeSpace()
     ui->FreeSpaceLabel->repaint();
 }
 
-// Runs when the window is made and again from the intro button: the intro, the game folder
-// afresh from the registry (dropping one chosen by hand), then the first scenario type.
 void TMainForm::FormCreate()
 {
     // The intro hides the main window; the activation that follows it may offer the folder.
@@ -352,11 +348,6 @@ void TMainForm::paintNow()
 void TMainForm::SelectDir_SButtonClick()
 {
     m_gameFolderChooser.ChooseGameFolder();
-}
-
-void TMainForm::setFolderDialog(FolderDialog* dialog)
-{
-    m_gameFolderChooser.setDialog(dialog);
 }
 
 void TMainForm::checkGameFolder()

@@ -42,11 +42,12 @@ public:
     // the game folder names no drive (the line then keeps its text).
     void ShowFreeSpace();
 
+    // The creation step, which the program runs once the window is made and before it shows it;
+    // the intro button runs it again. It plays the intro modally, reads the game folder afresh
+    // from the registry (dropping one chosen by hand) and selects the first scenario type.
+    void FormCreate();
+
     const ProgramState& state() const { return m_state; }
-    // The prompt asked about each file that exists already; made after the main window.
-    void setDuplicatePrompt(DuplicatePrompt* prompt) { m_services.duplicatePrompt = prompt; }
-    // The folder dialog the game-folder choice opens; made after the main window.
-    void setFolderDialog(FolderDialog* dialog);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -62,7 +63,6 @@ private:
     // The labels are as wide as their text, so a longer figure is never cut off.
     static void setFittedText(QLabel* label, const QString& text);
 
-    void FormCreate();
     void FormActivate();
     void ChangeScenarioType();
     void FileListViewChange(const QList<int>& rows);

@@ -185,6 +185,7 @@ int main(int argc, char* argv[])
 
     MainFormServices services; // no intro; no prompt is needed, the game folder starts empty
     TMainForm window(services);
+    window.FormCreate();
     window.show();
     QCoreApplication::processEvents();
     if (window.state().sourceFolder != QLatin1String("HISTSCR"))

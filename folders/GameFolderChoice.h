@@ -47,9 +47,8 @@ private:
 class GameFolderChooser
 {
 public:
-    // Without a dialog nothing is offered until one is set.
+    // Without a dialog nothing is offered.
     explicit GameFolderChooser(GameFolderHost& host, FolderDialog* dialog = nullptr);
-    void setDialog(FolderDialog* dialog) { m_dialog = dialog; }
 
     // Opens the dialog at the game folder and adopts the folder the user confirms.
     void ChooseGameFolder();
