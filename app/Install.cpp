@@ -2,6 +2,7 @@
 #include "ErrorBox.h"
 #include "FolderDialog.h"
 #include "FontSubstitutes.h"
+#include "Guarded.h"
 #include "Install_AboutForm.h"
 #include "Install_IntroForm.h"
 #include "Install_MainForm.h"
@@ -35,20 +36,20 @@ int main(int argc, char* argv[])
     // game's prefix: both are found before the windows read them.
     StartPlaces::settle(QApplication::arguments());
 
+    // The windows live as long as the program. The ones the main window opens are made first, so
+    // that it has them from the start; none shows until it is asked for, so the user sees nothing
+    // of that order. What the user sees is the intro, its error box when it fails, the main window,
+    // and the folder dialog on the main window's first activation; the main window is the one
+    // whose closing ends the program.
     IntroFormLauncher intro;
-    MainFormServices services;
-    services.intro = &intro;
-
-    // The windows live as long as the program, made in this order; the main window comes first
-    // and ends the program when it closes.
-    TMainForm mainForm(services);
     TPromptForm promptForm;
-    mainForm.setDuplicatePrompt(&promptForm);
     // Never shown: the about button opens a box of its own.
     TAboutForm aboutForm;
     TNewFolderPromptForm newFolderPrompt;
     SelectDirFolderDialog folderDialog(newFolderPrompt);
-    mainForm.setFolderDialog(&folderDialog);
+    TMainForm mainForm(
+        {.intro = &intro, .duplicatePrompt = &promptForm, .folderDialog = &folderDialog});
+    runGuarded([&mainForm] { mainForm.FormCreate(); });
 
     mainForm.show();
     // Without a window manager nothing activates a new window, and the main window's

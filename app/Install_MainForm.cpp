@@ -62,6 +62,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     for (QLabel* label : {ui->ProgramPathLabel, ui->Label4, ui->Label1, ui->ScenNumLabel,
                           ui->FreeSpaceLabel, ui->Label2})
         setFittedText(label, label->text());
+    ui->FileTypeCombo->addItems(ScenarioTypes::captions());
     ui->FileTypeCombo->setCurrentIndex(-1);
 
     QTextOption centredLines = ui->ScenDescMemo->document()->defaultTextOption();
@@ -79,8 +80,6 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     connectHandlers();
     centreOnScreen();
     ui->FileListView->setFocus();
-
-    runGuarded([this] { FormCreate(); });
 }
 
 TMainForm::~TMainForm() = default;
@@ -169,12 +168,10 @@ void TMainForm::ShowStatus(const QString& text)
 
 void TMainForm::ShowFreeSpace()
 {
-    showFreeSpace();
+    updateFreeSpace();
     ui->FreeSpaceLabel->repaint();
 }
 
-// Runs when the window is made and again from the intro button: the intro, the game folder
-// afresh from the registry (dropping one chosen by hand), then the first scenario type.
 void TMainForm::FormCreate()
 {
     // The intro hides the main window; the activation that follows it may offer the folder.
@@ -222,11 +219,13 @@ void TMainForm::FileListViewChange(const QList<int>& rows)
     }
     // Each changed entry's description would replace the previous one, and one that cannot be
     // read would leave it: what stays is the last entry's whose description reads. A scenario
-    // listed too short to hold one is passed over unread (a campaign's lies in another file).
-    const bool campaigns = ui->FileTypeCombo->currentIndex() == ScenarioTypes::Campaigns;
+    // listed too short to hold one is passed over unread, unless its description lies in another
+    // file.
+    const bool inCompanions =
+        ScenarioTypes::descriptionsInCompanion(ui->FileTypeCombo->currentIndex());
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         const ScenarioEntry& entry = m_list->entry(*row);
-        if (!campaigns && !ScenarioCatalogue::canHoldDescription(entry.size))
+        if (!inCompanions && !ScenarioCatalogue::canHoldDescription(entry.size))
             continue;
         if (ShowDescription(WinPath::join(m_state.sourceFolder, entry.name)))
             return;
@@ -272,7 +271,7 @@ void TMainForm::SetAllTicks(bool tick)
     // The ticks and the selection that follows make one change of the count line, the start
     // button and the description.
     const ScenarioListModel::ReportBatch oneChange(*m_list);
-    m_list->setAllTicks(tick);
+    m_list->setEveryTick(tick);
     ui->FileListView->setFocus();
     m_list->selectFirst();
 }
@@ -307,7 +306,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 }
 
 // The run paints through paintNow, so the status text waits for it instead of painting twice.
-void TMainForm::showStatus(const QString& text)
+void TMainForm::setStatusText(const QString& text)
 {
     ui->StatusBar->setStatus(text);
 }
@@ -325,7 +324,7 @@ void TMainForm::setOverallProgress(int percent)
     ui->CopyProgressGauge->setProgress(percent, TPercentGauge::Paint::WithWindow);
 }
 
-void TMainForm::showFreeSpace()
+void TMainForm::updateFreeSpace()
 {
     setFittedText(ui->FreeSpaceLabel, GameFolder::freeSpaceLine(m_state.gameFolder));
 }
@@ -349,11 +348,6 @@ void TMainForm::paintNow()
 void TMainForm::SelectDir_SButtonClick()
 {
     m_gameFolderChooser.ChooseGameFolder();
-}
-
-void TMainForm::setFolderDialog(FolderDialog* dialog)
-{
-    m_gameFolderChooser.setDialog(dialog);
 }
 
 void TMainForm::checkGameFolder()

@@ -16,6 +16,14 @@ namespace Ui {
 class TMainForm;
 }
 
+// How the windows' members are named. The program's design names the controls, their handlers
+// and the operations it gives the windows (StartButton, FormCreate, StartButtonClick,
+// ChangeScenarioType, ShowStatus, ShowFreeSpace, ShowDescription, SetAllTicks...): those keep the
+// design's capitalised names. Every other member, here, in the interfaces the window implements
+// and in the classes it calls, has a lower-case name that says what it does, never one of those
+// names with a small first letter. So ShowStatus paints the status line at once, while
+// setStatusText, which the installation run calls, leaves the paint to the run's next paintNow.
+
 // The installer's main window: the game folder bar, the scenario type, the list of scenario
 // files with their description, the selection and free-space figures, the start button and the
 // progress of an installation. It owns the program's state; the work is done by the catalogue,
@@ -30,15 +38,16 @@ public:
 
     // Sets the status line and paints it at once, so that it shows during a long operation.
     void ShowStatus(const QString& text);
-    // Rewrites the free-space line for the game folder's drive; throws when the game folder
-    // names no drive (the line then keeps its text).
+    // Rewrites the free-space line for the game folder's drive and paints it at once; throws when
+    // the game folder names no drive (the line then keeps its text).
     void ShowFreeSpace();
 
+    // The creation step, which the program runs once the window is made and before it shows it;
+    // the intro button runs it again. It plays the intro modally, reads the game folder afresh
+    // from the registry (dropping one chosen by hand) and selects the first scenario type.
+    void FormCreate();
+
     const ProgramState& state() const { return m_state; }
-    // The prompt asked about each file that exists already; made after the main window.
-    void setDuplicatePrompt(DuplicatePrompt* prompt) { m_services.duplicatePrompt = prompt; }
-    // The folder dialog the game-folder choice opens; made after the main window.
-    void setFolderDialog(FolderDialog* dialog);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -54,7 +63,6 @@ private:
     // The labels are as wide as their text, so a longer figure is never cut off.
     static void setFittedText(QLabel* label, const QString& text);
 
-    void FormCreate();
     void FormActivate();
     void ChangeScenarioType();
     void FileListViewChange(const QList<int>& rows);
@@ -72,10 +80,10 @@ private:
     void SetAllTicks(bool tick);
 
     // What an installation run shows in this window.
-    void showStatus(const QString& text) override;
+    void setStatusText(const QString& text) override;
     void setFileProgress(int percent) override;
     void setOverallProgress(int percent) override;
-    void showFreeSpace() override;
+    void updateFreeSpace() override;
     int askDuplicate(const QString& destinationPath) override;
     void checkGameFolder() override;
     void paintNow() override;

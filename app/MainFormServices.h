@@ -4,8 +4,8 @@ class DuplicatePrompt;
 class FolderDialog;
 class IntroLauncher;
 
-// The windows the main window opens modally, reached through interfaces so that tests answer
-// them without a window. A missing one is skipped.
+// The windows the main window opens modally, given to it when it is made and reached through
+// interfaces so that tests answer them without a window. A missing one is skipped.
 struct MainFormServices
 {
     IntroLauncher* intro = nullptr;

@@ -53,10 +53,10 @@ constexpr int listedCount = 10000;
 class SilentUi : public InstallRunUi
 {
 public:
-    void showStatus(const QString&) override {}
+    void setStatusText(const QString&) override {}
     void setFileProgress(int) override {}
     void setOverallProgress(int) override {}
-    void showFreeSpace() override { FileSystem::freeSpace(3); }
+    void updateFreeSpace() override { FileSystem::freeSpace(3); }
     int askDuplicate(const QString&) override { return OverwriteFile; }
 };
 
@@ -185,6 +185,7 @@ int main(int argc, char* argv[])
 
     MainFormServices services; // no intro; no prompt is needed, the game folder starts empty
     TMainForm window(services);
+    window.FormCreate();
     window.show();
     QCoreApplication::processEvents();
     if (window.state().sourceFolder != QLatin1String("HISTSCR"))
@@ -215,7 +216,7 @@ int main(int argc, char* argv[])
     auto installSilently = [&] {
         ScenarioTypes::selectTypeFolders(state, 0);
         ScenarioCatalogue::fillFileList(list, state.sourceFolder);
-        list.setAllTicks(true);
+        list.setEveryTick(true);
         ScenarioCatalogue::countTicked(state, list);
         silentRun.start();
         checkCopied();

@@ -13,6 +13,7 @@
 
 #include "DemoWorld.h"
 #include "FontSubstitutes.h"
+#include "Guarded.h"
 #include "Install_IntroForm.h"
 #include "Install_MainForm.h"
 #include "MediaBackend.h"
@@ -63,6 +64,7 @@ int runChild(int argc, char* argv[], const QString& kind)
     if (kind == "intro")
         services.intro = &intro;
     TMainForm window(services);
+    runGuarded([&window] { window.FormCreate(); });
     return showAndReport(window);
 }
 

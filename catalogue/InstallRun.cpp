@@ -6,6 +6,7 @@
 #include "Guarded.h"
 #include "ProgramState.h"
 #include "ScenarioListModel.h"
+#include "ScenarioTypes.h"
 #include "WinPath.h"
 
 #include <QCoreApplication>
@@ -122,8 +123,9 @@ void InstallRun::start()
     m_ui.checkGameFolder();
     if (m_state.gameFolder.isEmpty())
         return;
-    for (const char* subfolder : {"\\SCENARIO", "\\CAMPAIGN"}) {
-        const QString folder = m_state.gameFolder + QLatin1String(subfolder);
+    // Every type's folder, whichever type is chosen.
+    for (const QString& subfolder : ScenarioTypes::destinationSubfolders()) {
+        const QString folder = m_state.gameFolder + subfolder;
         if (!FileSystem::folderExists(folder))
             FileSystem::createFolder(folder);
     }
@@ -143,7 +145,7 @@ void InstallRun::start()
     }
     syncOnError.dismiss();
     syncNewFiles(destination); // before "Ready.", which tells the user the files are safe
-    showStatus(QStringLiteral("Ready."));
+    showStatusNow(QStringLiteral("Ready."));
 }
 
 void InstallRun::installFile(const QString& entryName, const WinFolder& source,
@@ -155,7 +157,7 @@ void InstallRun::installFile(const QString& entryName, const WinFolder& source,
     if (!mayWrite(destinationPath, existing))
         return;
     copyFile(entryName, source, destination, destinationPath, existing);
-    m_ui.showFreeSpace();
+    m_ui.updateFreeSpace();
     paint(); // the state at the end of the file, in one paint with the free space
 }
 
@@ -198,7 +200,7 @@ void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolde
         // not leave the previous file's 100 on show for the whole run.
         m_ui.setFileProgress(percent(0, read.size));
         m_ui.setOverallProgress(percent(m_state.copiedTotal, m_state.selectedTotal));
-        showStatus(QStringLiteral("Copying %1 ...").arg(name));
+        showStatusNow(QStringLiteral("Copying %1 ...").arg(name));
 
         qint64 done = 0;
         std::array<char, BlockSize> buffer;
@@ -255,9 +257,9 @@ void InstallRun::showProgress(qint64 done, qint64 size)
     paint();
 }
 
-void InstallRun::showStatus(const QString& text)
+void InstallRun::showStatusNow(const QString& text)
 {
-    m_ui.showStatus(text);
+    m_ui.setStatusText(text);
     paint();
 }
 

@@ -12,11 +12,12 @@ class InstallRunUi
 {
 public:
     virtual ~InstallRunUi() = default;
-    virtual void showStatus(const QString& text) = 0;
+    virtual void setStatusText(const QString& text) = 0;
     virtual void setFileProgress(int percent) = 0;
     virtual void setOverallProgress(int percent) = 0;
-    // Rewrites the free-space line; throws when the game folder names no drive.
-    virtual void showFreeSpace() = 0;
+    // Rewrites the free-space line, to be painted with the rest; throws when the game folder names
+    // no drive.
+    virtual void updateFreeSpace() = 0;
     // One of DuplicateAnswer's values.
     virtual int askDuplicate(const QString& destinationPath) = 0;
     // Runs before the run reads the game folder: may offer to choose another one.
@@ -58,7 +59,8 @@ private:
     void syncNewFiles(const WinFolder& destination);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
     void showProgress(qint64 done, qint64 size);
-    void showStatus(const QString& text);
+    // Sets the status text and paints it.
+    void showStatusNow(const QString& text);
     void paint();
 
     ProgramState& m_state;

@@ -72,7 +72,7 @@ void InstallThread::start()
         std::rethrow_exception(m_windowError);
 }
 
-void InstallThread::showStatus(const QString& text)
+void InstallThread::setStatusText(const QString& text)
 {
     queue({Shown::Status, 0, text});
 }
@@ -87,7 +87,7 @@ void InstallThread::setOverallProgress(int percent)
     queue({Shown::OverallProgress, percent, {}});
 }
 
-void InstallThread::showFreeSpace()
+void InstallThread::updateFreeSpace()
 {
     queue({Shown::FreeSpace, 0, {}});
 }
@@ -180,7 +180,7 @@ void InstallThread::show(const Shown& shown)
 {
     switch (shown.kind) {
     case Shown::Status:
-        m_window.showStatus(shown.text);
+        m_window.setStatusText(shown.text);
         break;
     case Shown::FileProgress:
         m_window.setFileProgress(shown.percent);
@@ -189,7 +189,7 @@ void InstallThread::show(const Shown& shown)
         m_window.setOverallProgress(shown.percent);
         break;
     case Shown::FreeSpace:
-        m_window.showFreeSpace();
+        m_window.updateFreeSpace();
         break;
     case Shown::Paint:
         m_window.paintNow();

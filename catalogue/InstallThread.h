@@ -50,10 +50,10 @@ private:
     };
 
     // The run's side, on its thread.
-    void showStatus(const QString& text) override;
+    void setStatusText(const QString& text) override;
     void setFileProgress(int percent) override;
     void setOverallProgress(int percent) override;
-    void showFreeSpace() override;
+    void updateFreeSpace() override;
     void paintNow() override;
     int askDuplicate(const QString& destinationPath) override;
     void checkGameFolder() override;

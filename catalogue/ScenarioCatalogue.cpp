@@ -43,7 +43,7 @@ QString countLine(int count, qint64 totalBytes, const QLocale& locale)
 
 QString descriptionPath(const QString& entryPath, int typeIndex)
 {
-    if (typeIndex != ScenarioTypes::Campaigns || entryPath.isEmpty())
+    if (!ScenarioTypes::descriptionsInCompanion(typeIndex) || entryPath.isEmpty())
         return entryPath;
     QString companion = entryPath;
     QChar& last = companion[companion.size() - 1];

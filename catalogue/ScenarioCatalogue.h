@@ -22,8 +22,9 @@ void countTicked(ProgramState& state, const ScenarioListModel& list);
 // the locale's decimal separator and no grouping.
 QString countLine(int count, qint64 totalBytes, const QLocale& locale = QLocale());
 
-// The file holding an entry's description: the entry itself, or for a campaign its companion
-// file, whose name ends in "d" where the campaign's ends in "n".
+// The file holding an entry's description: the entry itself, or for a type whose descriptions lie
+// in companion files (the campaigns) its companion, whose name ends in "d" where the entry's ends
+// in "n".
 QString descriptionPath(const QString& entryPath, int typeIndex);
 
 // The description stored in a scenario file: the text at byte 20 of its first 2049 bytes, up to

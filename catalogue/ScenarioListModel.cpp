@@ -154,7 +154,7 @@ void ScenarioListModel::setTicked(int row, bool ticked)
 
 // One change of the view for the whole range, so that a long list repaints once and assistive
 // technology hears of one change rather than thousands.
-void ScenarioListModel::setAllTicks(bool ticked)
+void ScenarioListModel::setEveryTick(bool ticked)
 {
     if (m_frozen)
         return;

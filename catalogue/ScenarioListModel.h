@@ -58,7 +58,7 @@ public:
     const ScenarioEntry& entry(int row) const { return m_entries.at(row); }
     void setTicked(int row, bool ticked);
     // Every entry whose tick changes is reported, in list order, in one report.
-    void setAllTicks(bool ticked);
+    void setEveryTick(bool ticked);
     int tickedCount() const { return m_tickedCount; }
     qint64 tickedTotal() const { return m_tickedTotal; }
 

@@ -2,47 +2,77 @@
 
 #include "ProgramState.h"
 
-#include <array>
+#include <iterator>
 
 namespace {
-constexpr std::array<ScenarioType, ScenarioTypes::Count> types{{
-    {"Historical scenarios", "HISTSCR", "\\SCENARIO"},
-    {"Crazy scenarios", "CRAZYSCR", "\\SCENARIO"},
-    {"Real-map scenarios", "REALMAP", "\\SCENARIO"},
-    {"Campaigns", "CAMPAIGN", "\\CAMPAIGN"},
-}};
+
+struct ScenarioType
+{
+    const char* caption;
+    const char* sourceFolder;         // relative to the current directory
+    const char* destinationSubfolder; // appended to the game folder
+    // Whether a file's description lies in its companion file, whose name ends in "d" where the
+    // file's ends in "n", rather than in the file itself.
+    bool descriptionsInCompanion;
+};
+
+// In the type selector's order.
+constexpr ScenarioType types[] = {
+    {"Historical scenarios", "HISTSCR", "\\SCENARIO", false},
+    {"Crazy scenarios", "CRAZYSCR", "\\SCENARIO", false},
+    {"Real-map scenarios", "REALMAP", "\\SCENARIO", false},
+    {"Campaigns", "CAMPAIGN", "\\CAMPAIGN", true},
+};
+
+const ScenarioType* find(int typeIndex)
+{
+    if (typeIndex < 0 || typeIndex >= int(std::size(types)))
+        return nullptr;
+    return &types[typeIndex];
+}
+
+template <class Field> QStringList column(Field field)
+{
+    QStringList result;
+    for (const ScenarioType& type : types)
+        result << QString::fromLatin1(type.*field);
+    return result;
+}
+
 } // namespace
 
 namespace ScenarioTypes {
 
-const ScenarioType& at(int index)
-{
-    return types.at(static_cast<std::size_t>(index));
-}
-
 QStringList captions()
 {
-    QStringList result;
-    for (const ScenarioType& type : types)
-        result << QString::fromLatin1(type.caption);
-    return result;
+    return column(&ScenarioType::caption);
 }
 
 QStringList sourceFolders()
 {
-    QStringList result;
-    for (const ScenarioType& type : types)
-        result << QString::fromLatin1(type.sourceFolder);
+    return column(&ScenarioType::sourceFolder);
+}
+
+QStringList destinationSubfolders()
+{
+    QStringList result = column(&ScenarioType::destinationSubfolder);
+    result.removeDuplicates();
     return result;
+}
+
+bool descriptionsInCompanion(int typeIndex)
+{
+    const ScenarioType* type = find(typeIndex);
+    return type != nullptr && type->descriptionsInCompanion;
 }
 
 void selectTypeFolders(ProgramState& state, int typeIndex)
 {
-    if (typeIndex < 0 || typeIndex >= Count)
+    const ScenarioType* type = find(typeIndex);
+    if (type == nullptr)
         return;
-    const ScenarioType& type = at(typeIndex);
-    state.destinationFolder = state.gameFolder + QLatin1String(type.destinationSubfolder);
-    state.sourceFolder = QLatin1String(type.sourceFolder);
+    state.destinationFolder = state.gameFolder + QLatin1String(type->destinationSubfolder);
+    state.sourceFolder = QLatin1String(type->sourceFolder);
 }
 
 } // namespace ScenarioTypes

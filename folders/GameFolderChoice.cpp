@@ -60,7 +60,7 @@ void GameFolderChooser::adopt(const QString& chosen)
         return; // the game-folder line keeps showing the previous folder
     m_host.showGameFolder();
     m_host.selectTypeFolders();
-    m_host.showFreeSpace();
+    m_host.updateFreeSpace();
 }
 
 void GameFolderChooser::FormActivate()

@@ -14,7 +14,7 @@ public:
     virtual void setGameFolder(const QString& folder) = 0;
     virtual void showGameFolder() = 0;    // the game-folder line
     virtual void selectTypeFolders() = 0; // source and destination for the selected type
-    virtual void showFreeSpace() = 0;
+    virtual void updateFreeSpace() = 0;   // the free-space line, painted with the next paint
     virtual QWidget* dialogOwner() = 0;
 };
 
@@ -47,9 +47,8 @@ private:
 class GameFolderChooser
 {
 public:
-    // Without a dialog nothing is offered until one is set.
+    // Without a dialog nothing is offered.
     explicit GameFolderChooser(GameFolderHost& host, FolderDialog* dialog = nullptr);
-    void setDialog(FolderDialog* dialog) { m_dialog = dialog; }
 
     // Opens the dialog at the game folder and adopts the folder the user confirms.
     void ChooseGameFolder();

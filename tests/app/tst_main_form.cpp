@@ -599,6 +599,7 @@ void MainFormTest::startUp()
     MainFormServices services;
     services.intro = &intro;
     TMainForm form(services);
+    runGuarded([&form] { form.FormCreate(); });
 
     QCOMPARE(intro.shown, 1);
     QCOMPARE(m_reporter.messages, errors);
@@ -626,6 +627,7 @@ void MainFormTest::failingIntroKeepsTheGameFolder()
     MainFormServices services;
     services.intro = &intro;
     TMainForm form(services);
+    form.FormCreate();
 
     // The error shows, and the start goes on as when the intro played.
     QCOMPARE(m_reporter.messages, QStringList({"Intro.avi cannot be opened"}));
@@ -651,6 +653,7 @@ void MainFormTest::introButtonRereadsTheRegistry()
     MainFormServices services;
     services.intro = &intro;
     TMainForm form(services);
+    form.FormCreate();
     QCOMPARE(form.state().gameFolder, QString());
 
     world.setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);

@@ -102,10 +102,10 @@ void MainFormFolderTest::selectButtonAdoptsTheChoice()
     QFETCH(QString, destination);
     TestWorld world;
     makeWorld(world, true);
-    TMainForm form{MainFormServices()};
     ScriptedFolderDialog dialog;
     dialog.answers.push_back(answer);
-    form.setFolderDialog(&dialog);
+    TMainForm form({.folderDialog = &dialog});
+    form.FormCreate();
 
     QTest::mouseClick(control<QToolButton>(form, "SelectDir_SButton"), Qt::LeftButton);
 
@@ -195,9 +195,9 @@ void MainFormFolderTest::startChecksTheGameFolder()
     QFETCH(int, offered);
     TestWorld world;
     makeWorld(world, true);
-    TMainForm form{MainFormServices()};
     ScriptedFolderDialog dialog;
-    form.setFolderDialog(&dialog);
+    TMainForm form({.folderDialog = &dialog});
+    form.FormCreate();
     if (removeFolder)
         QVERIFY(QDir(world.driveC() + QStringLiteral("/Games/AoE")).removeRecursively());
     auto* start = control<QPushButton>(form, "StartButton");

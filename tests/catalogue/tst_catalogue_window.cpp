@@ -59,6 +59,7 @@ struct Window
         MainFormServices services;
         services.duplicatePrompt = &prompt;
         form = std::make_unique<TMainForm>(services);
+        form->FormCreate();
     }
     ~Window() { setErrorReporter(nullptr); }
 

@@ -43,7 +43,7 @@ public:
 
     bool calledOffItsThread = false; // by a run on a thread of its own
 
-    void showStatus(const QString& text) override
+    void setStatusText(const QString& text) override
     {
         noteThread();
         statuses << text;
@@ -61,7 +61,7 @@ public:
         overallProgress << percent;
         events << QStringLiteral("overall %1").arg(percent);
     }
-    void showFreeSpace() override
+    void updateFreeSpace() override
     {
         ++freeSpaceRefreshes;
         events << QStringLiteral("free space");
@@ -139,7 +139,7 @@ struct Installation
     {
         ScenarioTypes::selectTypeFolders(state, type);
         ScenarioCatalogue::fillFileList(list, state.sourceFolder);
-        list.setAllTicks(true);
+        list.setEveryTick(true);
         ScenarioCatalogue::countTicked(state, list);
     }
 
@@ -328,7 +328,7 @@ void TestInstallRun::copiesEveryByte()
     QCOMPARE(setup.ui.fileProgress.last(), 100);
     QCOMPARE(setup.ui.overallProgress.last(), 100);
 
-    setup.openAndTickAll(ScenarioTypes::Campaigns);
+    setup.openAndTickAll(int(ScenarioTypes::sourceFolders().indexOf("CAMPAIGN")));
     QCOMPARE(setup.runCatchingError(), QString());
     QVERIFY(setup.installed(QStringLiteral("camp.cpn"), QStringLiteral("CAMPAIGN")) == campaign);
 }
@@ -633,7 +633,7 @@ void TestInstallRun::gameFolder_data()
         ScenarioTypes::selectTypeFolders(s.state, 0);
     }) << "SCENARIO" << QStringList{copying("a.scn"), "Ready."};
     QTest::newRow("nothing ticked: only Ready") << Setup([](Installation& s) {
-        s.list.setAllTicks(false);
+        s.list.setEveryTick(false);
         ScenarioCatalogue::countTicked(s.state, s.list);
     }) << QString() << QStringList{"Ready."};
 }
@@ -672,7 +672,7 @@ void TestInstallRun::cannotStartTwiceNorChangeTheList()
     setup.ui.whileAsking = [&] {
         ++nestedStarts;
         setup.run.start();
-        setup.list.setAllTicks(false);
+        setup.list.setEveryTick(false);
         setup.list.clickColumn(ScenarioListModel::NameColumn);
         setup.list.clickColumn(ScenarioListModel::NameColumn);
         setup.list.fill({});

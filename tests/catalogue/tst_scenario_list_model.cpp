@@ -216,12 +216,12 @@ void TestScenarioListModel::entryChanges_data()
         << Action([](ScenarioListModel& list) { list.setTicked(3, true); }) << Reports{};
     QTest::newRow("tick all reports each changed entry in list order, at once")
         << Action([](ScenarioListModel& list) { list.setTicked(2, true); })
-        << Action([](ScenarioListModel& list) { list.setAllTicks(true); })
+        << Action([](ScenarioListModel& list) { list.setEveryTick(true); })
         << Reports{{0, 1, 3, 4, 5, 6}};
     QTest::newRow("untick all") << Action([](ScenarioListModel& list) {
         list.setTicked(6, true);
         list.setTicked(1, true);
-    }) << Action([](ScenarioListModel& list) { list.setAllTicks(false); })
+    }) << Action([](ScenarioListModel& list) { list.setEveryTick(false); })
                                 << Reports{{1, 6}};
     QTest::newRow("the size column has no tick") << nothing << Action([](ScenarioListModel& list) {
         list.setData(list.index(3, 1), Qt::Checked, Qt::CheckStateRole);
@@ -237,7 +237,7 @@ void TestScenarioListModel::entryChanges_data()
         << Action([](ScenarioListModel& list) { selectRow(list, 4); })
         << Action([](ScenarioListModel& list) {
                const ScenarioListModel::ReportBatch outer(list);
-               list.setAllTicks(true);
+               list.setEveryTick(true);
                const ScenarioListModel::ReportBatch inner(list);
                list.selectFirst();
            })
@@ -288,7 +288,7 @@ void TestScenarioListModel::tickedTotals_data()
     }) << 1 << qint64(5);
     QTest::newRow("tick all over a tick") << Action([](ScenarioListModel& list) {
         list.setTicked(2, true);
-        list.setAllTicks(true);
+        list.setEveryTick(true);
     }) << 7 << 3000001665LL;
     QTest::newRow("sorting moves the ticks, not the totals") << Action([](ScenarioListModel& list) {
         list.setTicked(0, true);
@@ -297,14 +297,14 @@ void TestScenarioListModel::tickedTotals_data()
         list.setTicked(0, true);
     }) << 3 << qint64(605);
     QTest::newRow("refilling starts again") << Action([](ScenarioListModel& list) {
-        list.setAllTicks(true);
+        list.setEveryTick(true);
         list.fill(sortSample());
         list.setTicked(5, true);
     }) << 1 << qint64(1000);
     QTest::newRow("a frozen list keeps them") << Action([](ScenarioListModel& list) {
         list.setTicked(3, true);
         list.setFrozen(true);
-        list.setAllTicks(false);
+        list.setEveryTick(false);
         list.setTicked(0, true);
     }) << 1 << qint64(5);
 }
@@ -344,7 +344,7 @@ void TestScenarioListModel::frozenListStaysPut_data()
         list.setData(list.index(0, 0), Qt::Checked, Qt::CheckStateRole);
     });
     QTest::newRow("untick") << Action([](ScenarioListModel& list) { list.setTicked(1, false); });
-    QTest::newRow("tick all") << Action([](ScenarioListModel& list) { list.setAllTicks(true); });
+    QTest::newRow("tick all") << Action([](ScenarioListModel& list) { list.setEveryTick(true); });
     QTest::newRow("sort") << Action([](ScenarioListModel& list) { list.clickColumn(1); });
     QTest::newRow("refill") << Action([](ScenarioListModel& list) { list.fill({}); });
 }

@@ -96,6 +96,7 @@ void TestMainWindowExtras::cleanup()
 void TestMainWindowExtras::startWithoutIntroVideo()
 {
     TMainForm form(m_services);
+    form.FormCreate();
 
     // One error naming the file and the folder looked in; no black window; the game folder is
     // read all the same.
@@ -114,6 +115,7 @@ void TestMainWindowExtras::startWithoutGStreamerPlugins()
         QSKIP("needs GST_PLUGIN_SYSTEM_PATH_1_0 at an empty folder");
     m_world->writeFile("medium/Intro.avi", "RIFF");
     TMainForm form(m_services);
+    form.FormCreate();
 
     // No crash: one error naming what to install, and the start goes on.
     QCOMPARE(m_reporter.messages.size(), 1);
@@ -133,6 +135,7 @@ void TestMainWindowExtras::introPlaysAtStartAndAgainOnItsButton()
 
     // Each showing ends with its video; the start goes on once the intro has closed.
     TMainForm form(m_services);
+    form.FormCreate();
     QCOMPARE(m_introShowings.shown, 1);
     QVERIFY2(m_reporter.messages.isEmpty(), qPrintable(m_reporter.messages.join('\n')));
     QCOMPARE(form.state().gameFolder, QStringLiteral(R"(C:\Games\AoE)"));
@@ -160,6 +163,7 @@ void TestMainWindowExtras::introButtonUndoesTheUsersChoices()
     MainFormServices services = m_services;
     services.folderDialog = &dialog;
     TMainForm form(services);
+    form.FormCreate();
     auto* type = control<QComboBox>(form, "FileTypeCombo");
     const QAbstractItemModel* list = control<QTreeView>(form, "FileListView")->model();
 

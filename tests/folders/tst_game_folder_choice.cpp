@@ -19,7 +19,7 @@ public:
     void setGameFolder(const QString& value) override { folder = value; }
     void showGameFolder() override { calls << "show " + folder; }
     void selectTypeFolders() override { calls << "types " + folder; }
-    void showFreeSpace() override { calls << "space " + folder; }
+    void updateFreeSpace() override { calls << "space " + folder; }
     QWidget* dialogOwner() override { return owner; }
 
     QString folder;
