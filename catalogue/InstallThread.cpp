@@ -123,27 +123,38 @@ void InstallThread::queue(Shown&& shown)
         lock.lock();
     }
     m_windowCaughtUp.wait(lock, [this] { return m_queuedPaints <= paintsAhead || m_windowError; });
+    if (m_windowError)
+        std::rethrow_exception(m_windowError);
 }
 
 void InstallThread::callOnWindowThread(const std::function<void()>& call)
 {
-    {
-        const std::lock_guard lock(m_lock);
-        if (m_windowError)
-            std::rethrow_exception(m_windowError);
-    }
+    rethrowWindowError();
     std::exception_ptr error;
     QMetaObject::invokeMethod(
         this,
         [&] {
             showQueued();
             try {
+                // What the window failed to show ends the run before it asks anything more.
+                rethrowWindowError();
                 call();
             } catch (...) {
                 error = std::current_exception();
             }
         },
         Qt::BlockingQueuedConnection);
+    if (error)
+        std::rethrow_exception(error);
+}
+
+void InstallThread::rethrowWindowError()
+{
+    std::exception_ptr error;
+    {
+        const std::lock_guard lock(m_lock);
+        error = m_windowError;
+    }
     if (error)
         std::rethrow_exception(error);
 }

@@ -60,6 +60,7 @@ private:
     void queue(Shown&& shown);
     // Runs call on the window's thread, once the window shows all the run showed before.
     void callOnWindowThread(const std::function<void()>& call);
+    void rethrowWindowError();
 
     // The window's side.
     void showQueued();

@@ -843,7 +843,8 @@ void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame_data()
 
     QTest::newRow("three files, one asked about") << "";
     QTest::newRow("a source gone") << "source";
-    QTest::newRow("the window failing") << "window";
+    QTest::newRow("the window failing after the question") << "window 2";
+    QTest::newRow("the window failing before the question") << "window 1";
 }
 
 // The same installation directly and on a thread of its own: the window is called on its own
@@ -864,9 +865,9 @@ void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame()
         setup.ui.answers = {OverwriteFile};
         if (failure == u"source")
             QFile::remove(setup.sourcePath(QStringLiteral("c.scn")));
-        if (failure == u"window")
-            setup.ui.onFreeSpace = [&setup] {
-                if (setup.ui.freeSpaceRefreshes == 2)
+        if (failure.startsWith(u"window"))
+            setup.ui.onFreeSpace = [&setup, after = failure.back().digitValue()] {
+                if (setup.ui.freeSpaceRefreshes == after)
                     throw EInOutError(21);
             };
         InstallThread thread(setup.state, setup.list, setup.ui);
@@ -878,7 +879,7 @@ void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame()
         } catch (const Exception& error) {
             errors[onItsOwnThread] = error.message();
         }
-        seen[onItsOwnThread] = setup.ui.events;
+        seen[onItsOwnThread] = setup.ui.events + setup.filesIn(setup.gameFolderPath());
         QVERIFY(!setup.ui.calledOffItsThread);
         QVERIFY(!setup.list.isFrozen());
     }
