@@ -84,30 +84,43 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
+// Nothing the user asks for may start while files are copied. Clicks and keys wait for the run's
+// end by themselves; a button pressed by an assistive technology, or a close request, reaches the
+// window meanwhile, and is carried out once the run has ended, as a held-back click would be.
+template <class... Args> auto TMainForm::handler(void (TMainForm::*method)(Args...))
+{
+    return [this, method](Args... args) {
+        std::function<void()> call = [this, method, args...] {
+            runGuarded([&] { (this->*method)(args...); });
+        };
+        if (m_run.isRunning())
+            m_afterRun.push_back(std::move(call));
+        else
+            call();
+    };
+}
+
 void TMainForm::connectHandlers()
 {
-    connect(ui->ShowIntro_SButton, &QToolButton::clicked, this,
-            guarded(this, &TMainForm::FormCreate));
+    connect(ui->ShowIntro_SButton, &QToolButton::clicked, this, handler(&TMainForm::FormCreate));
     connect(ui->About_SButton, &QToolButton::clicked, this,
-            guarded(this, &TMainForm::About_SButtonClick));
-    connect(ui->Exit_SButton, &QToolButton::clicked, this,
-            guarded(this, &TMainForm::Exit_SButtonClick));
+            handler(&TMainForm::About_SButtonClick));
+    connect(ui->Exit_SButton, &QToolButton::clicked, this, handler(&TMainForm::Exit_SButtonClick));
     connect(ui->SelectDir_SButton, &QToolButton::clicked, this,
-            guarded(this, &TMainForm::SelectDir_SButtonClick));
+            handler(&TMainForm::SelectDir_SButtonClick));
     // Only a choice of the user's: FormCreate selects the first type and runs the handler itself.
     connect(ui->FileTypeCombo, &QComboBox::activated, this,
-            guarded(this, &TMainForm::ChangeScenarioType));
+            handler(&TMainForm::ChangeScenarioType));
     connect(ui->FileListView->header(), &QHeaderView::sectionClicked, this,
-            guarded(this, &TMainForm::FileListViewColumnClick));
+            handler(&TMainForm::FileListViewColumnClick));
     ui->FileListView->viewport()->installEventFilter(this);
     connect(ui->FileListView, &QTreeView::doubleClicked, this,
-            guarded(this, &TMainForm::FileListViewDblClick));
+            handler(&TMainForm::FileListViewDblClick));
     connect(ui->CheckAll_Button, &QPushButton::clicked, this,
-            guarded(this, &TMainForm::CheckAll_ButtonClick));
+            handler(&TMainForm::CheckAll_ButtonClick));
     connect(ui->UncheckAll_Button, &QPushButton::clicked, this,
-            guarded(this, &TMainForm::UncheckAll_ButtonClick));
-    connect(ui->StartButton, &QPushButton::clicked, this,
-            guarded(this, &TMainForm::StartButtonClick));
+            handler(&TMainForm::UncheckAll_ButtonClick));
+    connect(ui->StartButton, &QPushButton::clicked, this, handler(&TMainForm::StartButtonClick));
 }
 
 void TMainForm::showArtwork()
@@ -281,8 +294,8 @@ void TMainForm::StartButtonClick()
     ui->StartButton->setEnabled(false);
     const auto restore = qScopeGuard([this] {
         ui->StartButton->setEnabled(m_state.tickedCount > 0);
-        if (std::exchange(m_closeAfterRun, false))
-            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        for (std::function<void()>& call : std::exchange(m_afterRun, {}))
+            QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
     });
     m_run.start();
 }
@@ -298,7 +311,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     if (m_run.isRunning()) {
-        m_closeAfterRun = true;
+        m_afterRun.push_back([this] { close(); });
         event->ignore();
         return;
     }

@@ -6,7 +6,9 @@
 #include "ProgramState.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QModelIndex;
@@ -56,6 +58,8 @@ protected:
 
 private:
     void connectHandlers();
+    // A control's handler, run through runGuarded; while a run copies, it waits for the run's end.
+    template <class... Args> auto handler(void (TMainForm::*method)(Args...));
     // The window icon, the background and the glyphs of the top bar's buttons.
     void showArtwork();
     void centreOnScreen();
@@ -101,7 +105,8 @@ private:
     GameFolderChooser m_gameFolderChooser;
     ScenarioListModel* m_list;
     InstallThread m_run;
-    bool m_closeAfterRun = false;
+    // What was asked of the window during a run, in order, for when the run ends.
+    std::vector<std::function<void()>> m_afterRun;
     // Where in the list's viewport the last double click landed.
     QPoint m_listDoubleClickPos;
 };

@@ -114,7 +114,8 @@ private Q_SLOTS:
     void typeWithoutFolderKeepsTheCount();
     void campaignsReadTheirCompanion();
     void installs();
-    void closeWaitsForTheRun();
+    void actsDuringTheRunWaitForItsEnd_data();
+    void actsDuringTheRunWaitForItsEnd();
 };
 
 void TestCatalogueWindow::cleanup()
@@ -306,24 +307,40 @@ void TestCatalogueWindow::installs()
     QVERIFY(window.startEnabled());
 }
 
-void TestCatalogueWindow::closeWaitsForTheRun()
+void TestCatalogueWindow::actsDuringTheRunWaitForItsEnd_data()
 {
+    QTest::addColumn<bool>("closes"); // or presses "Uncheck all", as an assistive technology may
+    QTest::newRow("a close request") << true;
+    QTest::newRow("a button pressed") << false;
+}
+
+void TestCatalogueWindow::actsDuringTheRunWaitForItsEnd()
+{
+    QFETCH(bool, closes);
     Window window(threeNames);
     window.world.writeFile("prefix/drive_c/Game/SCENARIO/alpha.scn", "old");
     window.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
-    bool visibleAfterClose = false;
+    QTest::mouseClick(window.control<QPushButton>("CheckAll_Button"), Qt::LeftButton);
+    const QString allTicked = window.countLine();
+    QString countDuringRun;
+    bool visibleDuringRun = false;
     window.prompt.whileAsking = [&] {
-        window.form->close();
-        visibleAfterClose = window.form->isVisible();
+        closes ? void(window.form->close())
+               : window.control<QPushButton>("UncheckAll_Button")->click();
+        visibleDuringRun = window.form->isVisible();
+        countDuringRun = window.countLine();
         QVERIFY(!window.startEnabled());
     };
-    QTest::mouseClick(window.control<QPushButton>("CheckAll_Button"), Qt::LeftButton);
     QTest::mouseClick(window.control<QPushButton>("StartButton"), Qt::LeftButton);
 
-    QVERIFY(visibleAfterClose);
+    QVERIFY(visibleDuringRun);
+    QCOMPARE(countDuringRun, allTicked);
     QCOMPARE(QDir(window.installedFolder()).entryList(QDir::Files), threeNames);
-    QTRY_VERIFY(!window.form->isVisible());
+    if (closes)
+        QTRY_VERIFY(!window.form->isVisible());
+    else
+        QTRY_COMPARE(window.countLine(), QStringLiteral("0 ( 0.0 kB )"));
 }
 
 QTEST_MAIN(TestCatalogueWindow)
