@@ -21,6 +21,8 @@
 #include <functional>
 #include <numeric>
 
+using namespace Win32Error;
+
 namespace {
 
 // The window's side of a run, answering the duplicate question from a script.
@@ -411,24 +413,24 @@ void TestInstallRun::failures_data()
     const QString changed = QStringLiteral("The file HISTSCR\\b.scn changed as it was read.");
     QTest::newRow("a source cut while it is copied")
         << changingB([](QFile& b) { b.resize(1000); }) << changed << "no-" << copying("b.scn");
-    QTest::newRow("disk full while writing a new file") << Setup([](Installation&) {
-        FileFaults::failWritesAfter(5000 + 2500, Win32Error::DiskFull);
-    }) << "I/O error 112."
-                                                        << "n--" << copying("b.scn");
+    QTest::newRow("disk full while writing a new file")
+        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 2500, DiskFull); })
+        << "I/O error 112."
+        << "n--" << copying("b.scn");
     QTest::newRow("disk full while replacing a file") << Setup([](Installation& s) {
         s.addExisting(QStringLiteral("b.scn"));
         s.ui.answers = {OverwriteFile};
-        FileFaults::failWritesAfter(5000 + 2500, Win32Error::DiskFull);
+        FileFaults::failWritesAfter(5000 + 2500, DiskFull);
     }) << "I/O error 112."
                                                       << "no-" << copying("b.scn");
     QTest::newRow("disk full on the first byte")
-        << Setup([](Installation&) { FileFaults::failWritesAfter(0, Win32Error::DiskFull); })
+        << Setup([](Installation&) { FileFaults::failWritesAfter(0, DiskFull); })
         << "I/O error 112."
         << "---" << copying("a.scn");
-    QTest::newRow("access denied by the disk") << Setup([](Installation&) {
-        FileFaults::failWritesAfter(5000 + 100, Win32Error::AccessDenied);
-    }) << "File access denied."
-                                               << "n--" << copying("b.scn");
+    QTest::newRow("access denied by the disk")
+        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 100, AccessDenied); })
+        << "File access denied."
+        << "n--" << copying("b.scn");
     QTest::newRow("the free-space line fails after the first file") << Setup([](Installation& s) {
         s.ui.onFreeSpace = [] { throw Exception(QStringLiteral("Range check error")); };
     }) << "Range check error."
@@ -868,7 +870,7 @@ void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame()
         if (failure == u"window")
             setup.ui.onFreeSpace = [&setup] {
                 if (setup.ui.freeSpaceRefreshes == 2)
-                    throw EInOutError(Win32Error::NotReady);
+                    throw EInOutError(NotReady);
             };
         InstallThread thread(setup.state, setup.list, setup.ui);
         thread.setPaintInterval(0); // every block: the same paints whatever the timing
