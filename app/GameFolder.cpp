@@ -159,8 +159,7 @@ QString withTilde(const QString& hostPath)
 
 QString hostFolder(const QString& gameFolder)
 {
-    const std::optional<QString> host =
-        gameFolder.isEmpty() ? std::nullopt : WinPath::toHost(gameFolder);
+    const WinPath::HostPath host = WinPath::toHost(gameFolder); // an empty one leads nowhere
     return host ? withTilde(*host) : QString();
 }
 

@@ -26,7 +26,7 @@ QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes)
         }
         if (candidate.gameFolder.isEmpty())
             continue;
-        const std::optional<QString> host = WinPath::toHost(candidate.gameFolder);
+        const WinPath::HostPath host = WinPath::toHost(candidate.gameFolder);
         candidate.gameFolderExists = host && QFileInfo(*host).isDir();
         found.append(candidate);
     }

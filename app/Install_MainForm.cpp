@@ -2,6 +2,7 @@
 #include "ui_Install_MainForm.h"
 
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "DuplicatePrompt.h"
 #include "GameFolder.h"
 #include "Guarded.h"
@@ -19,7 +20,6 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTextOption>
@@ -78,7 +78,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     setFileListModel(m_list);
 
     connectHandlers();
-    centreOnScreen();
+    DialogLook::centreOnScreen(this);
     ui->FileListView->setFocus();
 }
 
@@ -133,16 +133,6 @@ void TMainForm::showArtwork()
                                              QStringLiteral(":/images/about-disabled.png")));
     ui->Exit_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/exit.png"),
                                             QStringLiteral(":/images/exit-disabled.png")));
-}
-
-void TMainForm::centreOnScreen()
-{
-    const QScreen* screen = this->screen();
-    if (screen == nullptr)
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
 }
 
 void TMainForm::setFileListModel(ScenarioListModel* model)

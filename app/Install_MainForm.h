@@ -62,7 +62,6 @@ private:
     template <class... Args> auto handler(void (TMainForm::*method)(Args...));
     // The window icon, the background and the glyphs of the top bar's buttons.
     void showArtwork();
-    void centreOnScreen();
     void setFileListModel(ScenarioListModel* model);
     // The labels are as wide as their text, so a longer figure is never cut off.
     static void setFittedText(QLabel* label, const QString& text);

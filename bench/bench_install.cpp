@@ -68,13 +68,6 @@ void click(QWidget& window, const char* button)
     pushButton->click();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // The longest time between two turns of the event loop while it watches: a window that stands
 // still for long stops answering the desktop, which then offers to end it.
 class StallWatch
@@ -160,28 +153,29 @@ int main(int argc, char* argv[])
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 8;
 
     QTemporaryDir root;
-    const QString prefix = root.filePath("prefix");
-    const QString medium = root.filePath("medium");
+    WorldBuilder world(root.path());
+    const QString prefix = world.prefix();
+    const QString medium = world.medium();
     DemoOptions options;
     options.intro = false;
-    DemoWorld::makePrefix(prefix, options);
+    DemoWorld::makePrefix(world, options);
     qputenv("WINEPREFIX", QFile::encodeName(prefix));
-    QDir().mkpath(medium + "/HISTSCR");
-    QDir().mkpath(medium + "/REALMAP");
     QDir::setCurrent(medium);
 
     for (int i = 0; i < fileCount; ++i) {
         QByteArray bytes(fileSize, Qt::Uninitialized);
         QRandomGenerator(quint32(i))
             .fillRange(reinterpret_cast<quint32*>(bytes.data()), fileSize / 4);
-        writeFile(QStringLiteral("%1/HISTSCR/scenario%2.scn").arg(medium).arg(i, 4, 10, QChar('0')),
-                  bytes);
+        WorldFiles::writeFile(
+            QStringLiteral("%1/HISTSCR/scenario%2.scn").arg(medium).arg(i, 4, 10, QChar('0')),
+            bytes);
     }
     // Scenario files as the game writes them, each with its description.
     for (int i = 0; i < listedCount; ++i)
-        writeFile(QStringLiteral("%1/REALMAP/map %2.scn").arg(medium).arg(i),
-                  makeScenarioFile("A map of the known world, number " + QByteArray::number(i),
-                                   2500 + 10 * (i % 100), quint32(i)));
+        WorldFiles::writeFile(
+            QStringLiteral("%1/REALMAP/map %2.scn").arg(medium).arg(i),
+            makeScenarioFile("A map of the known world, number " + QByteArray::number(i),
+                             2500 + 10 * (i % 100), quint32(i)));
 
     MainFormServices services; // no intro; no prompt is needed, the game folder starts empty
     TMainForm window(services);

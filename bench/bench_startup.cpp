@@ -177,9 +177,9 @@ int main(int argc, char* argv[])
     if (!demoRegistry.open(QIODevice::ReadOnly) || !big.open(QIODevice::ReadOnly))
         qFatal("cannot read the registry files");
     // The real prefix's keys, then the demo's (without its header): the game's entry.
-    const QByteArray demoFile = demoRegistry.readAll();
-    const QByteArray demoKeys = demoFile.mid(demoFile.indexOf("\n[") + 1);
-    const QByteArray registry = big.readAll() + "\n" + demoKeys;
+    const auto keysOf = [](const QByteArray& file) { return file.mid(file.indexOf("\n[") + 1); };
+    const QByteArray bigFile = big.readAll();
+    const QByteArray registry = bigFile + "\n" + keysOf(demoRegistry.readAll());
     demoRegistry.close();
     if (!demoRegistry.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         demoRegistry.write(registry) != registry.size())
@@ -190,8 +190,6 @@ int main(int argc, char* argv[])
     const QString home = world.filePath("home");
     const QString prefixes = home + "/.local/share/wineprefixes";
     QDir().mkpath(prefixes);
-    if (!QFile::copy(bigRegistry, world.filePath("plain.reg")))
-        qFatal("cannot copy the registry");
     for (int number = 0; number < searchedPrefixes; ++number) {
         const QString other =
             QStringLiteral("%1/prefix%2").arg(prefixes).arg(number, 2, 10, QChar('0'));
@@ -199,10 +197,7 @@ int main(int argc, char* argv[])
             QProcess::execute("cp", {"-a", prefix, other});
             continue;
         }
-        QDir().mkpath(other + "/dosdevices");
-        QDir().mkpath(other + "/drive_c");
-        QFile::link("../drive_c", other + "/dosdevices/c:");
-        QFile::copy(world.filePath("plain.reg"), other + "/system.reg");
+        PrefixBuilder(other).writeSystemReg(keysOf(bigFile));
     }
 
     const QString medium = world.filePath("medium");

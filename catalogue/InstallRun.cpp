@@ -16,10 +16,6 @@
 
 namespace {
 
-constexpr quint32 noEntry = 0xFFFFFFFF;
-constexpr int accessDenied = 5;
-constexpr int diskFull = 112;
-
 int percent(qint64 part, qint64 whole)
 {
     if (whole <= 0)
@@ -89,11 +85,10 @@ private:
     bool m_placed = false;
 };
 
-void refuseProtected(quint32 attributes)
+void refuseProtected(std::optional<quint32> attributes)
 {
-    if (attributes != noEntry &&
-        (attributes & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
-        throw EInOutError(accessDenied);
+    if (attributes && (*attributes & (AttrReadOnly | AttrHidden | AttrSystem | AttrDirectory)) != 0)
+        throw EInOutError(Win32Error::AccessDenied);
 }
 
 } // namespace
@@ -153,7 +148,7 @@ void InstallRun::installFile(const QString& entryName, const WinFolder& source,
 {
     const QString name = WinPath::fileName(entryName);
     const QString destinationPath = WinPath::join(destinationFolder, name);
-    const quint32 existing = destination.attributes(name);
+    const std::optional<quint32> existing = destination.attributes(name);
     if (!mayWrite(destinationPath, existing))
         return;
     copyFile(entryName, source, destination, destinationPath, existing);
@@ -161,9 +156,9 @@ void InstallRun::installFile(const QString& entryName, const WinFolder& source,
     paint(); // the state at the end of the file, in one paint with the free space
 }
 
-bool InstallRun::mayWrite(const QString& destinationPath, quint32 existing)
+bool InstallRun::mayWrite(const QString& destinationPath, std::optional<quint32> existing)
 {
-    if (m_state.overwriteAll || existing == noEntry || (existing & AttrDirectory) != 0)
+    if (m_state.overwriteAll || !existing || (*existing & AttrDirectory) != 0)
         return true;
     if (m_state.skipAll)
         return false;
@@ -187,13 +182,13 @@ bool InstallRun::mayWrite(const QString& destinationPath, quint32 existing)
 
 void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolder,
                           const WinFolder& destination, const QString& destinationPath,
-                          quint32 existing)
+                          std::optional<quint32> existing)
 {
     const QString name = WinPath::fileName(destinationPath);
     try {
         WinFile source = sourceFolder.openRead(entryName);
         // A file that was there may have changed while the prompt asked about it.
-        refuseProtected(existing == noEntry ? noEntry : destination.attributes(name));
+        refuseProtected(existing ? destination.attributes(name) : std::nullopt);
         PendingFile target(destination);
         const FileVersion read = source.version();
         // The bars start where this file starts: a file copied between two progress paints must
@@ -208,7 +203,7 @@ void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolde
             for (qint64 written = 0; written < got;) {
                 const qint64 stored = target.write(buffer.data() + written, got - written);
                 if (stored <= 0)
-                    throw EInOutError(diskFull);
+                    throw EInOutError(Win32Error::DiskFull);
                 written += stored;
                 done += stored;
                 m_state.copiedTotal += stored;
@@ -220,13 +215,13 @@ void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolde
             throw Exception(QStringLiteral("The file %1 changed as it was read")
                                 .arg(WinPath::join(m_state.sourceFolder, entryName)));
         target.finish();
-        if (existing != noEntry) {
+        if (existing) {
             target.replace(name);
         } else if (target.putInFreePlace(name)) {
             m_newFilesPlaced = true;
         } else {
             // Another program saved a file of this name during the copy: a duplicate as any other.
-            const quint32 newcomer = destination.attributes(name);
+            const std::optional<quint32> newcomer = destination.attributes(name);
             if (mayWrite(destinationPath, newcomer)) {
                 refuseProtected(newcomer);
                 target.replace(name);

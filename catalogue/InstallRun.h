@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <optional>
 
 class ScenarioListModel;
 class WinFolder;
@@ -52,10 +53,10 @@ private:
     // entryName: the list's name, read from source; the copy is named after its last part.
     void installFile(const QString& entryName, const WinFolder& source,
                      const WinFolder& destination, const QString& destinationFolder);
-    // existing: the destination's attributes, 0xFFFFFFFF when there is none.
-    bool mayWrite(const QString& destinationPath, quint32 existing);
+    // existing: the destination's attributes, nullopt when there is none.
+    bool mayWrite(const QString& destinationPath, std::optional<quint32> existing);
     void copyFile(const QString& entryName, const WinFolder& source, const WinFolder& destination,
-                  const QString& destinationPath, quint32 existing);
+                  const QString& destinationPath, std::optional<quint32> existing);
     void syncNewFiles(const WinFolder& destination);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
     void showProgress(qint64 done, qint64 size);

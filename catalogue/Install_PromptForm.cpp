@@ -1,11 +1,11 @@
 #include "Install_PromptForm.h"
 
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "ui_Install_PromptForm.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 
 TPromptForm::TPromptForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -34,8 +34,7 @@ int TPromptForm::ask(const QString& destinationPath)
 {
     ui->FileName_Label->setText(destinationPath);
     ui->FileName_Label->adjustSize();
-    if (const QScreen* shownOn = screen())
-        move(shownOn->availableGeometry().center() - rect().center());
+    DialogLook::centreOnScreen(this);
     return exec();
 }
 

@@ -1,7 +1,9 @@
 #include "DemoWorld.h"
 
 #include "Cp1252.h"
+#include "Registry.h"
 #include "ScenarioFile.h"
+#include "WorldBuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,9 @@
 #include <stdexcept>
 
 namespace {
+
+using WorldFiles::makeFolder;
+using WorldFiles::writeFile;
 
 // A file that marks a folder as made by this program, so that a re-run may replace it.
 const char* const demoMark = ".korvane-demo";
@@ -132,26 +137,6 @@ quint32 seedOf(const QString& name)
     return static_cast<quint32>(qHash(name, 1998));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw std::runtime_error(("cannot write " + path).toStdString());
-}
-
-void makeFolder(const QString& path)
-{
-    if (!QDir().mkpath(path))
-        throw std::runtime_error(("cannot create " + path).toStdString());
-}
-
-void makeLink(const QString& target, const QString& link)
-{
-    QFile::remove(link);
-    if (!QFile::link(target, link))
-        throw std::runtime_error(("cannot link " + link).toStdString());
-}
-
 // A campaign file as the game keeps one: its name in a 256-byte field, then its scenarios.
 QByteArray campaignFile(const Campaign& campaign)
 {
@@ -162,30 +147,6 @@ QByteArray campaignFile(const Campaign& campaign)
     const quint32 seed = seedOf(campaign.name);
     bytes.append(makeScenarioFile(QByteArray(), campaign.size - bytes.size(), seed));
     return bytes;
-}
-
-// Wine's registry text: backslashes and quotation marks escaped.
-QByteArray regString(const QString& text)
-{
-    QString escaped = text;
-    escaped.replace('\\', "\\\\").replace('"', "\\\"");
-    return '"' + escaped.toUtf8() + '"';
-}
-
-QByteArray regSection(const QByteArray& key, const QList<QPair<QByteArray, QString>>& values)
-{
-    QByteArray section = "\n[" + QByteArray(key).replace("\\", "\\\\") + "] 1733616000\n";
-    section += "#time=1db48f2a9c3e000\n";
-    for (const auto& [name, value] : values)
-        section +=
-            (name.isEmpty() ? QByteArray("@") : regString(name)) + '=' + regString(value) + '\n';
-    return section;
-}
-
-QByteArray regHeader(const char* relativeTo)
-{
-    return QByteArray("WINE REGISTRY Version 2\n;; All keys relative to ") + relativeTo +
-           "\n\n#arch=win64\n";
 }
 
 QString userNameOf(const DemoOptions& options)
@@ -289,10 +250,9 @@ void makeIntroVideo(const QString& path, int seconds)
                                  process.readAll().toStdString());
 }
 
-void makeMedium(const QString& medium, const DemoOptions& options)
+void makeMedium(const WorldBuilder& world, const DemoOptions& options)
 {
-    for (const char* folder : {"HISTSCR", "CRAZYSCR", "REALMAP", "CAMPAIGN"})
-        makeFolder(medium + '/' + folder);
+    const QString medium = world.medium();
     for (const PackFile& file : pack)
         writeFile(medium + '/' + file.folder + '/' + file.name,
                   makeScenarioFile(toCp1252(QString::fromUtf8(file.description)), file.size,
@@ -314,13 +274,12 @@ void makeMedium(const QString& medium, const DemoOptions& options)
         makeIntroVideo(medium + "/Intro.avi", options.introSeconds);
 }
 
-void makePrefix(const QString& prefix, const DemoOptions& options)
+void makePrefix(PrefixBuilder& builder, const DemoOptions& options)
 {
     const QString user = userNameOf(options);
+    const QString prefix = builder.prefix();
     const QString game = gameFolder(prefix);
-    makeFolder(prefix + "/dosdevices");
-    makeLink("../drive_c", prefix + "/dosdevices/c:");
-    makeLink("/", prefix + "/dosdevices/z:");
+    builder.addDrive(u'z', "/");
     makeFolder(prefix + "/drive_c/windows/system32");
     makeFolder(prefix + "/drive_c/users/" + user + "/Desktop");
     makeFolder(game + "/SCENARIO");
@@ -332,31 +291,16 @@ void makePrefix(const QString& prefix, const DemoOptions& options)
     writeFile(game + "/SCENARIO/" + preinstalledScenario(),
               makeScenarioFile("Salamis (first edition)", 40 * 1024, 480));
 
-    QByteArray system = regHeader("\\\\Machine");
-    system += regSection("Software\\Classes\\CLSID\\{00021400-0000-0000-C000-000000000046}",
-                         {{"", "Desktop"}});
-    system += regSection("Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}",
-                         {{"", "My Computer"}});
-    system += regSection("Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}",
-                         {{"", "Trash"}});
-    system +=
-        regSection("Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
-                   {{"", "C:\\windows\\system32\\shell32.dll,-33"}});
-    if (options.gameEntry) {
-        // Where the game's 32-bit installer writes in a 64-bit prefix, in its log form.
-        system += regSection(
-            "Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Age of Empires",
-            {{"DisplayName", "Age of Empires"},
-             {"UninstallString",
-              "C:\\WINDOWS\\uninst.exe -f\"" + gameFolderWindowsPath() + "\\DeIsL1.isu\""}});
-    }
-    writeFile(prefix + "/system.reg", system);
-
-    QByteArray userReg = regHeader("\\\\User\\\\S-1-5-21-0-0-0-1000");
-    userReg += regSection("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                          {{"Desktop", "C:\\users\\" + user + "\\Desktop"},
-                           {"Personal", "C:\\users\\" + user + "\\Documents"}});
-    writeFile(prefix + "/user.reg", userReg);
+    builder.addShellNames();
+    builder.setSystemString("Software\\Classes\\" + ShellKeys::recycleBinClass + "\\DefaultIcon",
+                            "", "C:\\windows\\system32\\shell32.dll,-33");
+    // Where the game's 32-bit installer writes in a 64-bit prefix, in its log form.
+    if (options.gameEntry)
+        builder.setUninstallString(
+            "C:\\WINDOWS\\uninst.exe -f\"" + gameFolderWindowsPath() + "\\DeIsL1.isu\"", true);
+    builder.setUserString(ShellKeys::shellFolders, "Desktop", "C:\\users\\" + user + "\\Desktop");
+    builder.setUserString(ShellKeys::shellFolders, "Personal",
+                          "C:\\users\\" + user + "\\Documents");
 }
 
 void make(const QString& folder, const DemoOptions& options)
@@ -372,10 +316,10 @@ void make(const QString& folder, const DemoOptions& options)
         if (old.exists() && !old.removeRecursively())
             throw std::runtime_error(("cannot remove " + old.path()).toStdString());
     }
-    makeFolder(folder);
     writeFile(root.filePath(demoMark), "made by make_demo\n");
-    makeMedium(root.filePath("medium"), options);
-    makePrefix(root.filePath("prefix"), options);
+    WorldBuilder world(folder);
+    makeMedium(world, options);
+    makePrefix(world, options);
 }
 
 } // namespace DemoWorld

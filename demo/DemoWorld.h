@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorldBuilder.h"
+
 #include <QString>
 
 // The demo: a pack's medium (the four scenario folders and the intro video) and a 64-bit Wine
@@ -18,8 +20,10 @@ namespace DemoWorld {
 // folder that holds anything but an earlier demo. Throws std::runtime_error on failure.
 void make(const QString& folder, const DemoOptions& options);
 
-void makeMedium(const QString& medium, const DemoOptions& options);
-void makePrefix(const QString& prefix, const DemoOptions& options);
+// The pack's folders and files on the world's medium, the intro video when the options ask.
+void makeMedium(const WorldBuilder& world, const DemoOptions& options);
+// The game installed in the prefix, its registry entry when the options ask, drive Z: = /.
+void makePrefix(PrefixBuilder& prefix, const DemoOptions& options);
 // A short video of the pack's title over the background picture, with a tone, by ffmpeg.
 void makeIntroVideo(const QString& path, int seconds);
 

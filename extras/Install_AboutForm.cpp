@@ -1,11 +1,10 @@
 #include "Install_AboutForm.h"
 
+#include "DialogLook.h"
 #include "Guarded.h"
 #include "MemoryFigures.h"
 #include "ui_Install_AboutForm.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 
 TAboutForm::TAboutForm(QWidget* owner, MemorySource readMemory)
@@ -20,8 +19,7 @@ TAboutForm::TAboutForm(QWidget* owner, MemorySource readMemory)
     connect(ui->OKButton, &QPushButton::clicked, this, guarded(this, &TAboutForm::OKButtonClick));
     runGuarded([this] { FormCreate(); });
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    DialogLook::centreOnScreen(this);
 }
 
 TAboutForm::~TAboutForm() = default;

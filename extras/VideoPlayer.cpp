@@ -65,13 +65,10 @@ void VideoPlayer::open()
 {
     close();
 
-    int error = 0;
-    const auto hostPath = WinPath::toHost(m_fileName, &error);
-    if (!hostPath)
-        throw EInOutError(error);
+    const QString hostPath = WinPath::toHost(m_fileName).orThrow();
     // The back end would only say "Resource not found.", which tells a user nothing to look for.
-    const QString folder = QFileInfo(*hostPath).absolutePath();
-    if (!QFileInfo(*hostPath).isFile())
+    const QString folder = QFileInfo(hostPath).absolutePath();
+    if (!QFileInfo(hostPath).isFile())
         throw Exception(tr("%1 was not found in %2").arg(m_fileName, folder));
     makePlayer();
 
@@ -81,7 +78,7 @@ void VideoPlayer::open()
     const auto stopListening = qScopeGuard([this] { m_openWait = nullptr; });
     QTimer::singleShot(openTimeoutMs, &loop, &QEventLoop::quit);
 
-    m_player->setSource(QUrl::fromLocalFile(*hostPath));
+    m_player->setSource(QUrl::fromLocalFile(hostPath));
     if (m_openError.isEmpty() && !isSettled(m_player->mediaStatus()))
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 

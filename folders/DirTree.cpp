@@ -5,7 +5,9 @@
 #include "Drives.h"
 #include "FileSystem.h"
 #include "Guarded.h"
+#include "NameCase.h"
 #include "Registry.h"
+#include "WinPath.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,12 +21,6 @@ namespace {
 
 const QString unfilled = QStringLiteral("d");
 const QString filled = QStringLiteral("D");
-
-const QString myComputerClass = QStringLiteral("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}");
-const QString recycleBinClass = QStringLiteral("CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}");
-const QString desktopClass = QStringLiteral("CLSID\\{00021400-0000-0000-C000-000000000046}");
-const QString shellFolders =
-    QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
 
 // The desktop's icon theme names each image; the project's own artwork stands in where the theme
 // has none. The registry's icon references name Windows icon libraries, which do not exist here.
@@ -48,28 +44,6 @@ QString readShellText(RegistryRoot root, const QString& key, const QString& valu
 {
     const auto opened = RegistryKey::open(root, key);
     return opened ? opened->readString(value) : QString();
-}
-
-QChar foldAscii(QChar c)
-{
-    return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - u'a' + u'A') : c;
-}
-
-bool equalsAsciiNoCase(const QString& a, const QString& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (foldAscii(a[i]) != foldAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
-bool isDriveLetterPath(const QString& path)
-{
-    return path.size() >= 2 && path[1] == u':' && foldAscii(path[0]) >= u'A' &&
-           foldAscii(path[0]) <= u'Z';
 }
 
 // A folder shows its closed image, and its open one while it is selected.
@@ -99,11 +73,6 @@ std::unique_ptr<QTreeWidgetItem> makeFolderPrototype(const QIcon& icon)
 QString withBackslash(const QString& path)
 {
     return path.endsWith(u'\\') ? path : path + u'\\';
-}
-
-bool isFloppyLetter(QChar letter)
-{
-    return letter == u'A' || letter == u'B';
 }
 
 int driveImage(DriveType type)
@@ -201,11 +170,13 @@ void TDirectoryTree::LoadImages()
 
 void TDirectoryTree::ReadShellTexts()
 {
-    m_desktopName = readShellText(RegistryRoot::ClassesRoot, desktopClass, QString());
-    m_desktopFolder =
-        readShellText(RegistryRoot::CurrentUser, shellFolders, QStringLiteral("Desktop"));
-    m_myComputerName = readShellText(RegistryRoot::ClassesRoot, myComputerClass, QString());
-    m_recycleBinName = readShellText(RegistryRoot::ClassesRoot, recycleBinClass, QString());
+    m_desktopName = readShellText(RegistryRoot::ClassesRoot, ShellKeys::desktopClass, QString());
+    m_desktopFolder = readShellText(RegistryRoot::CurrentUser, ShellKeys::shellFolders,
+                                    QStringLiteral("Desktop"));
+    m_myComputerName =
+        readShellText(RegistryRoot::ClassesRoot, ShellKeys::myComputerClass, QString());
+    m_recycleBinName =
+        readShellText(RegistryRoot::ClassesRoot, ShellKeys::recycleBinClass, QString());
 }
 
 TDirectoryTree::NodeKind TDirectoryTree::kindOf(const QTreeWidgetItem* node)
@@ -320,8 +291,7 @@ void TDirectoryTree::BuildRoot()
 
     for (const QChar letter : Drives::letters()) {
         QString label = QString(letter) + u':';
-        // Asking a floppy drive for its label would spin it up: A and B stay untouched.
-        if (!isFloppyLetter(letter)) {
+        if (!Drives::isFloppyLetter(letter)) {
             const auto volume = Drives::label(letter);
             if (volume && !volume->isEmpty())
                 label += u'[' + *volume + u']';
@@ -329,7 +299,7 @@ void TDirectoryTree::BuildRoot()
         const int image = driveImage(Drives::type(letter));
         QTreeWidgetItem* drive =
             addNode(m_myComputerNode, NodeKind::Drive, label, unfilled, image, image);
-        if (isFloppyLetter(letter)) {
+        if (Drives::isFloppyLetter(letter)) {
             auto* placeholder = new QTreeWidgetItem(drive);
             placeholder->setData(0, KindRole, static_cast<int>(NodeKind::Placeholder));
         } else {
@@ -470,7 +440,7 @@ QString TDirectoryTree::NodePath(const QTreeWidgetItem* node) const
         } else {
             part = step->text(0);
             // A drive's label ends with its volume name, which is no part of the path.
-            if (kindOf(step) == NodeKind::Drive && part.size() >= 2 && part[1] == u':')
+            if (kindOf(step) == NodeKind::Drive && WinPath::startsWithDrive(part))
                 part.truncate(2);
         }
         path = part + u'\\' + path;
@@ -489,7 +459,7 @@ QTreeWidgetItem* TDirectoryTree::FindChildNode(const QTreeWidgetItem* parent,
     for (int i = 0; i < parent->childCount(); ++i) {
         QTreeWidgetItem* child = parent->child(i);
         const QString label = driveLevel ? child->text(0).left(2) : child->text(0);
-        if (equalsAsciiNoCase(label, name))
+        if (AsciiCase::equal(label, name))
             return child;
     }
     return nullptr;
@@ -564,7 +534,7 @@ void TDirectoryTree::CreateFolder(const QString& name)
         ensureBuilt();
         // Only a path on a drive names a folder; My Computer's display name or a relative text
         // would make a folder wherever the program happens to run.
-        if (!isDriveLetterPath(m_directory))
+        if (!WinPath::startsWithDrive(m_directory))
             return;
         const QString before = m_directory;
         const QString base = withBackslash(m_directory);
@@ -594,7 +564,7 @@ void TDirectoryTree::CreateFolder(const QString& name)
 
         // A node outside the drive branch that stands for the same folder (the Desktop node, a
         // folder on the desktop) shows the new folder too, until it is read again.
-        if (selected && selected != parentNode && equalsAsciiNoCase(NodePath(selected), folder) &&
+        if (selected && selected != parentNode && AsciiCase::equal(NodePath(selected), folder) &&
             !FindChildNode(selected, name)) {
             addFolderNode(selected, name);
             if (kindOf(selected) == NodeKind::Folder)

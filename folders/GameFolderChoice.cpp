@@ -3,6 +3,7 @@
 #include "FileSystem.h"
 #include "FolderDialog.h"
 #include "Guarded.h"
+#include "NameCase.h"
 
 #include <QWidget>
 
@@ -53,8 +54,8 @@ void GameFolderChooser::ChooseGameFolder()
 void GameFolderChooser::adopt(const QString& chosen)
 {
     QString folder = chosen;
-    if (!folder.isEmpty() && folder[0] >= u'a' && folder[0] <= u'z')
-        folder[0] = QChar(folder[0].unicode() - u'a' + u'A');
+    if (!folder.isEmpty())
+        folder[0] = AsciiCase::upper(folder[0]);
     m_host.setGameFolder(folder);
     if (folder.isEmpty())
         return; // the game-folder line keeps showing the previous folder

@@ -5,6 +5,7 @@
 #include "DirTree.h"
 #include "Guarded.h"
 #include "Install_NewFolderPromptForm.h"
+#include "WinPath.h"
 #include "ui_Install_SelectDirForm.h"
 
 TSelectDirForm::TSelectDirForm(QWidget* owner, TNewFolderPromptForm& newFolderPrompt)
@@ -45,7 +46,7 @@ void TSelectDirForm::DirectoryTreeChange()
         const QString directory = ui->DirectoryTree->directory();
         ui->DirEdit->setText(directory);
         // A drive root or a folder on a drive; My Computer's display name is no folder.
-        const bool isFolder = directory.size() >= 2 && directory[1] == u':';
+        const bool isFolder = WinPath::startsWithDrive(directory);
         ui->OkButton->setEnabled(isFolder);
         ui->NewDirButton->setEnabled(isFolder);
     });

@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     REQUIRE(!text || (!text->contains(QChar(0)) && !text->contains(u'\r')));
 #elif defined(FUZZ_GAME_FOLDER) // an uninstall string: its folder never leads out of its drive
     const QString folder = GameFolder::fromUninstallString(QString::fromUtf8(input));
-    const QString host = WinPath::toHost(folder).value_or(world.driveC()) + u'/';
+    const WinPath::HostPath mapped = WinPath::toHost(folder);
+    const QString host = (mapped ? *mapped : world.driveC()) + u'/';
     REQUIRE(!folder.startsWith(QLatin1String("C:"), Qt::CaseInsensitive) ||
             (host.startsWith(world.driveC() + u'/') && !host.contains(QLatin1String("/../"))));
 #elif defined(FUZZ_HOST_NAME)   // bytes, name, the same bytes; as a file, listed and opened by it

@@ -1,7 +1,9 @@
 #include "Drives.h"
 
 #include "HostName.h"
+#include "NameCase.h"
 #include "Registry.h"
+#include "WinPath.h"
 #include "WinePrefix.h"
 
 #include <QDir>
@@ -22,17 +24,6 @@ namespace {
 QString dosdevices()
 {
     return WinePrefix::path() + QStringLiteral("/dosdevices");
-}
-
-bool isDriveLetter(QChar c)
-{
-    const char16_t unit = c.toUpper().unicode();
-    return unit >= 'A' && unit <= 'Z';
-}
-
-QChar upper(QChar letter)
-{
-    return letter.toUpper();
 }
 
 // The folder behind dosdevices/x:, read with one readlink: the run asks for it several times
@@ -212,20 +203,26 @@ QList<QChar> letters()
     while (const dirent* entry = ::readdir(folder.get())) {
         // "x:" is a drive; "x::" is the raw device behind it and no drive of its own.
         const QString name = HostName::decode(entry->d_name);
-        if (name.size() == 2 && name[1] == QLatin1Char(':') && isDriveLetter(name[0]) &&
-            !found.contains(upper(name[0])))
-            found.append(upper(name[0]));
+        if (name.size() == 2 && WinPath::startsWithDrive(name) &&
+            !found.contains(AsciiCase::upper(name[0])))
+            found.append(AsciiCase::upper(name[0]));
     }
     std::sort(found.begin(), found.end());
     return found;
 }
 
+bool isFloppyLetter(QChar letter)
+{
+    const QChar upper = AsciiCase::upper(letter);
+    return upper == u'A' || upper == u'B';
+}
+
 std::optional<QString> folder(QChar letter)
 {
-    if (!isDriveLetter(letter))
+    if (!WinPath::isDriveLetter(letter))
         return std::nullopt;
     if (WinePrefix::isBareMachine()) {
-        if (upper(letter) == QLatin1Char('Z'))
+        if (AsciiCase::upper(letter) == QLatin1Char('Z'))
             return QStringLiteral("/");
         return std::nullopt;
     }
@@ -251,7 +248,7 @@ DriveType type(QChar letter)
     if (const std::optional<DriveType> configured = typeFromRegistry(letter))
         return *configured;
     // Floppy drives are never touched to find out what they are: that would spin them.
-    if (upper(letter) == QLatin1Char('A') || upper(letter) == QLatin1Char('B'))
+    if (isFloppyLetter(letter))
         return DriveType::Removable;
     const QString canonical = canonicalFolder(letter);
     if (!canonical.isEmpty()) {

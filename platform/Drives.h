@@ -22,6 +22,8 @@ QList<QChar> letters(); // upper case
 DriveType type(QChar letter);
 // The volume label; nullopt when the drive has no medium or the label cannot be read.
 std::optional<QString> label(QChar letter);
+// A and B, the floppy drives: asking one anything that touches the disk would spin it up.
+bool isFloppyLetter(QChar letter);
 // True when the drive's folder exists and can be listed (it has a medium).
 bool hasMedium(QChar letter);
 // The host folder the drive stands for (its link resolved, possibly missing); nullopt when there

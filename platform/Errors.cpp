@@ -14,19 +14,19 @@ EInOutError::EInOutError(int errorCode) : Exception(messageFor(errorCode)), m_er
 QString EInOutError::messageFor(int errorCode)
 {
     switch (errorCode) {
-    case 2:
+    case Win32Error::FileNotFound:
         return QStringLiteral("File not found");
-    case 3:
+    case Win32Error::PathNotFound:
         return QStringLiteral("Invalid filename");
-    case 4:
+    case Win32Error::TooManyOpenFiles:
         return QStringLiteral("Too many open files");
-    case 5:
+    case Win32Error::AccessDenied:
         return QStringLiteral("File access denied");
-    case 100:
+    case RunTimeError::ReadBeyondEndOfFile:
         return QStringLiteral("Read beyond end of file");
-    case 101:
+    case RunTimeError::DiskFull:
         return QStringLiteral("Disk full");
-    case 106:
+    case RunTimeError::InvalidNumericInput:
         return QStringLiteral("Invalid numeric input");
     default:
         return QStringLiteral("I/O error %1").arg(errorCode);
@@ -39,51 +39,52 @@ int win32ErrorFromErrno(int errnoValue)
     case 0:
         return 0;
     case ENOENT:
-        return 2; // a missing folder on the way is told apart by the path mapping (3)
+        // A missing folder on the way is told apart by the path mapping (PathNotFound).
+        return Win32Error::FileNotFound;
     case ENOTDIR:
     case ELOOP:
-        return 3;
+        return Win32Error::PathNotFound;
     case EMFILE:
     case ENFILE:
-        return 4;
+        return Win32Error::TooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-        return 5;
+        return Win32Error::AccessDenied;
     case EBADF:
-        return 6;
+        return Win32Error::InvalidHandle;
     case ENOMEM:
-        return 8;
+        return Win32Error::NotEnoughMemory;
     case EXDEV:
-        return 17;
+        return Win32Error::NotSameDevice;
     case ENODEV:
     case ENXIO:
     case ENOMEDIUM:
-        return 21; // not ready: a drive without a medium
+        return Win32Error::NotReady;
     case EBUSY:
     case ETXTBSY:
-        return 32;
+        return Win32Error::SharingViolation;
     case EAGAIN:
-        return 33;
+        return Win32Error::LockViolation;
     case EEXIST:
-        return 80;
+        return Win32Error::FileExists;
     case EINVAL:
-        return 87;
+        return Win32Error::InvalidParameter;
     case EPIPE:
-        return 109;
+        return Win32Error::BrokenPipe;
     case ENOSPC:
     case EDQUOT:
-        return 112;
+        return Win32Error::DiskFull;
     case ENOTEMPTY:
-        return 145;
+        return Win32Error::DirectoryNotEmpty;
     case ENAMETOOLONG:
-        return 206;
+        return Win32Error::NameTooLong;
     case EFBIG:
-        return 223;
+        return Win32Error::FileTooLarge;
     case EIO:
-        return 1117;
+        return Win32Error::DeviceError;
     default:
-        return 31; // a general failure of the device
+        return Win32Error::GeneralFailure;
     }
 }

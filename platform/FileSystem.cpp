@@ -23,23 +23,9 @@
 
 namespace {
 
-constexpr quint32 noEntry = 0xFFFFFFFF;
-constexpr int accessDenied = 5;
-constexpr int pathNotFound = 3;
-constexpr int invalidName = 123;
-
 QByteArray encoded(const QString& hostPath)
 {
     return HostName::encode(hostPath);
-}
-
-QString hostPathOrThrow(const QString& windowsPath)
-{
-    int error = 0;
-    const std::optional<QString> host = WinPath::toHost(windowsPath, &error);
-    if (!host)
-        throw EInOutError(error);
-    return *host;
 }
 
 [[noreturn]] void throwErrno(int errnoValue)
@@ -146,11 +132,11 @@ bool isProtected(const struct stat& info, const QString& hostPath)
            isHiddenName(hostFileName(hostPath));
 }
 
-quint32 attributesAt(const QString& hostPath, bool isRoot)
+std::optional<quint32> attributesAt(const QString& hostPath, bool isRoot)
 {
     struct stat info;
     if (!statFollowing(hostPath, info))
-        return noEntry;
+        return std::nullopt;
     return attributesOf(info, !isRoot && isHiddenName(hostFileName(hostPath)));
 }
 
@@ -160,7 +146,7 @@ void removeAt(const QString& hostPath)
     if (::lstat(encoded(hostPath).constData(), &info) != 0)
         throwErrno(errno);
     if (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && hasNoWriteBit(info)))
-        throw EInOutError(accessDenied);
+        throw EInOutError(Win32Error::AccessDenied);
     if (::unlink(encoded(hostPath).constData()) != 0)
         throwErrno(errno);
 }
@@ -178,7 +164,7 @@ void renameAt(const QString& source, FindDestination findDestination)
     struct stat existing;
     if (statFollowing(destination, existing) &&
         (S_ISDIR(existing.st_mode) || hasNoWriteBit(existing)))
-        throw EInOutError(accessDenied);
+        throw EInOutError(Win32Error::AccessDenied);
     if (::rename(encoded(source).constData(), encoded(destination).constData()) != 0)
         throwErrno(errno);
 }
@@ -282,13 +268,13 @@ bool listsBefore(const QString& a, const QString& b)
 QList<DirEntry> list(const QString& pattern, ListFilter filter)
 {
     qsizetype split = pattern.lastIndexOf(QLatin1Char('\\'));
-    if (split < 0 && pattern.size() >= 2 && pattern[1] == QLatin1Char(':'))
+    if (split < 0 && WinPath::startsWithDrive(pattern))
         split = 1;
     const QString folderPart = pattern.left(split + 1);
     const QString mask = pattern.mid(split + 1);
     if (mask.isEmpty())
         return {};
-    const std::optional<QString> folder =
+    const WinPath::HostPath folder =
         WinPath::toHost(folderPart.isEmpty() ? QStringLiteral(".") : folderPart);
     if (!folder)
         return {};
@@ -297,14 +283,14 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter)
 
 bool folderExists(const QString& path)
 {
-    const std::optional<QString> host = WinPath::toHost(path);
+    const WinPath::HostPath host = WinPath::toHost(path);
     struct stat info;
     return host && statFollowing(*host, info) && S_ISDIR(info.st_mode);
 }
 
 bool fileExists(const QString& path)
 {
-    const std::optional<QString> host = WinPath::toHost(path);
+    const WinPath::HostPath host = WinPath::toHost(path);
     struct stat info;
     return host && statFollowing(*host, info) && !S_ISDIR(info.st_mode);
 }
@@ -313,15 +299,15 @@ bool createFolder(const QString& path)
 {
     if (!WinPath::makesValidName(path))
         return false;
-    const std::optional<QString> host = WinPath::toHost(path);
+    const WinPath::HostPath host = WinPath::toHost(path);
     return host && ::mkdir(encoded(*host).constData(), 0777) == 0;
 }
 
-quint32 attributes(const QString& path)
+std::optional<quint32> attributes(const QString& path)
 {
-    const std::optional<QString> host = WinPath::toHost(path);
+    const WinPath::HostPath host = WinPath::toHost(path);
     if (!host)
-        return noEntry;
+        return std::nullopt;
     // A drive's root is never hidden, whatever its folder on the host is called.
     QString windowsPath = path;
     while (windowsPath.endsWith(QLatin1Char('\\')))
@@ -331,17 +317,17 @@ quint32 attributes(const QString& path)
 
 void removeFile(const QString& path)
 {
-    removeAt(hostPathOrThrow(path));
+    removeAt(WinPath::toHost(path).orThrow());
 }
 
 void renameFile(const QString& from, const QString& to)
 {
-    renameAt(hostPathOrThrow(from), [&to] { return hostPathOrThrow(to); });
+    renameAt(WinPath::toHost(from).orThrow(), [&to] { return WinPath::toHost(to).orThrow(); });
 }
 
 std::optional<FileIdentity> identity(const QString& path)
 {
-    const std::optional<QString> host = WinPath::toHost(path);
+    const WinPath::HostPath host = WinPath::toHost(path);
     struct stat info;
     if (!host || !statFollowing(*host, info))
         return std::nullopt;
@@ -375,7 +361,7 @@ std::optional<qint64> freeSpace(int driveNumber)
 
 WinFile WinFile::openRead(const QString& path)
 {
-    return openReadHost(hostPathOrThrow(path));
+    return openReadHost(WinPath::toHost(path).orThrow());
 }
 
 WinFile WinFile::openReadHost(const QString& host)
@@ -390,7 +376,7 @@ WinFile WinFile::openReadHost(const QString& host)
         throwErrno(errno);
     // A folder is no file, though Linux opens it; a pipe or a device would never end.
     if (!S_ISREG(info.st_mode))
-        throw EInOutError(accessDenied);
+        throw EInOutError(Win32Error::AccessDenied);
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (flags >= 0)
         ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK);
@@ -400,8 +386,8 @@ WinFile WinFile::openReadHost(const QString& host)
 WinFile WinFile::create(const QString& path)
 {
     if (!WinPath::makesValidName(path))
-        throw EInOutError(invalidName);
-    return createHost(hostPathOrThrow(path));
+        throw EInOutError(Win32Error::InvalidName);
+    return createHost(WinPath::toHost(path).orThrow());
 }
 
 WinFile WinFile::createHost(const QString& host)
@@ -409,7 +395,7 @@ WinFile WinFile::createHost(const QString& host)
     // Checked before the open truncates anything: the mode decides even for root.
     struct stat info;
     if (statFollowing(host, info) && isProtected(info, host))
-        throw EInOutError(accessDenied);
+        throw EInOutError(Win32Error::AccessDenied);
     const int descriptor =
         ::open(encoded(host).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (descriptor < 0)
@@ -525,18 +511,16 @@ void WinFile::close()
 }
 
 WinFolder::WinFolder(const QString& windowsPath, const QString& host)
-    : m_windowsPath(windowsPath), m_host(host)
+    : m_windowsPath(windowsPath), m_host(WinPath::HostPath::to(host))
 {
 }
 
-WinFolder::WinFolder(const QString& windowsPath) : m_windowsPath(windowsPath)
+WinFolder::WinFolder(const QString& windowsPath)
+    : m_windowsPath(windowsPath), m_host(WinPath::toHost(windowsPath))
 {
-    m_host = WinPath::toHost(windowsPath, &m_error);
     struct stat info;
-    if (m_host && (!statFollowing(*m_host, info) || !S_ISDIR(info.st_mode))) {
-        m_host.reset();
-        m_error = pathNotFound;
-    }
+    if (m_host && (!statFollowing(*m_host, info) || !S_ISDIR(info.st_mode)))
+        m_host = WinPath::HostPath::failure(Win32Error::PathNotFound);
 }
 
 QList<DirEntry> WinFolder::list(const QString& mask, ListFilter filter) const
@@ -549,9 +533,7 @@ WinFolder WinFolder::subfolder(const QString& listedName) const
     const QString windowsPath = WinPath::join(m_windowsPath, listedName);
     if (!m_host)
         return WinFolder(windowsPath);
-    return WinFolder(windowsPath, m_host->endsWith(QLatin1Char('/'))
-                                      ? *m_host + listedName
-                                      : *m_host + QLatin1Char('/') + listedName);
+    return WinFolder(windowsPath, HostName::child(*m_host, listedName));
 }
 
 QString WinFolder::hostPathOrThrow(const QString& name) const
@@ -561,27 +543,23 @@ QString WinFolder::hostPathOrThrow(const QString& name) const
                        name != QLatin1String("..") && !name.contains(QLatin1Char('\\')) &&
                        !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
     if (!plain)
-        return ::hostPathOrThrow(WinPath::join(m_windowsPath, name));
-    if (!m_host)
-        throw EInOutError(m_error);
-    const QString exact =
-        m_host->endsWith(QLatin1Char('/')) ? *m_host + name : *m_host + QLatin1Char('/') + name;
+        return WinPath::toHost(WinPath::join(m_windowsPath, name)).orThrow();
+    const QString exact = HostName::child(m_host.orThrow(), name);
     struct stat info;
     if (::lstat(encoded(exact).constData(), &info) == 0)
         return exact;
     const std::optional<QString> onDisk = FolderListings::findIgnoringCase(*m_host, name, false);
     if (!onDisk)
         return exact; // not there yet: a file about to be created keeps this spelling
-    return m_host->endsWith(QLatin1Char('/')) ? *m_host + *onDisk
-                                              : *m_host + QLatin1Char('/') + *onDisk;
+    return HostName::child(*m_host, *onDisk);
 }
 
-quint32 WinFolder::attributes(const QString& name) const
+std::optional<quint32> WinFolder::attributes(const QString& name) const
 {
     try {
         return attributesAt(hostPathOrThrow(name), false);
     } catch (const EInOutError&) {
-        return noEntry;
+        return std::nullopt;
     }
 }
 
@@ -593,14 +571,14 @@ WinFile WinFolder::openRead(const QString& name) const
 WinFile WinFolder::create(const QString& name) const
 {
     if (!WinPath::makesValidName(WinPath::join(m_windowsPath, name)))
-        throw EInOutError(invalidName);
+        throw EInOutError(Win32Error::InvalidName);
     return WinFile::createHost(hostPathOrThrow(name));
 }
 
 std::optional<WinFile> WinFolder::createNew(const QString& name) const
 {
     if (!WinPath::makesValidName(WinPath::join(m_windowsPath, name)))
-        throw EInOutError(invalidName);
+        throw EInOutError(Win32Error::InvalidName);
     const int descriptor = ::open(encoded(hostPathOrThrow(name)).constData(),
                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (descriptor < 0 && errno == EEXIST)
@@ -636,9 +614,8 @@ bool WinFolder::renameToFreeName(const QString& from, const QString& to) const
 
 void WinFolder::syncFileSystem() const
 {
-    if (!m_host)
-        throw EInOutError(m_error);
-    const WinFile folder(::open(encoded(*m_host).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const WinFile folder(
+        ::open(encoded(m_host.orThrow()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.m_descriptor < 0)
         throwErrno(errno);
     if (::syncfs(folder.m_descriptor) != 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WinPath.h"
+
 #include <QList>
 #include <QString>
 #include <memory>
@@ -62,8 +64,8 @@ bool folderExists(const QString& path);
 bool fileExists(const QString& path); // an entry that is not a folder
 // The last component only; false also for a name Windows refuses (see WinPath::makesValidName).
 bool createFolder(const QString& path);
-quint32 attributes(const QString& path); // 0xFFFFFFFF when there is no such entry
-void removeFile(const QString& path);    // throws EInOutError
+std::optional<quint32> attributes(const QString& path); // nullopt when there is no such entry
+void removeFile(const QString& path);                   // throws EInOutError
 // Renames over an existing file (the destination's name on disk is kept). Throws EInOutError.
 void renameFile(const QString& from, const QString& to);
 
@@ -123,7 +125,7 @@ class WinFolder
 public:
     explicit WinFolder(const QString& windowsPath);
 
-    quint32 attributes(const QString& name) const;
+    std::optional<quint32> attributes(const QString& name) const;
     WinFile openRead(const QString& name) const;
     WinFile create(const QString& name) const;
     // A file made under name, which nothing may hold yet: nullopt when an entry of that name (in
@@ -149,8 +151,7 @@ private:
     QString hostPathOrThrow(const QString& name) const;
 
     QString m_windowsPath;
-    std::optional<QString> m_host;
-    int m_error = 0;
+    WinPath::HostPath m_host;
 };
 
 // Tests make writes fail on purpose: after `bytesAllowed` more bytes, writes fail with `error`.

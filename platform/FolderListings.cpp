@@ -98,11 +98,9 @@ public:
         const auto found = m_byUpperName.constFind(NameCase::upper(name));
         if (found == m_byUpperName.constEnd())
             return std::nullopt;
-        const QString prefix =
-            folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
         std::optional<QString> best;
         for (const QString& candidate : *found) {
-            if (wantFolder && !isFolder(prefix + candidate))
+            if (wantFolder && !isFolder(HostName::child(folder, candidate)))
                 continue;
             if (!best || FileSystem::listsBefore(candidate, *best))
                 best = candidate;

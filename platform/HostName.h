@@ -102,6 +102,12 @@ inline QByteArray encode(const QString& text)
     return bytes;
 }
 
+// The path of an entry in a host folder: one slash between them, also after the root "/".
+inline QString child(const QString& folder, const QString& name)
+{
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
 // The current directory as the kernel names it (links resolved); empty when it cannot be read.
 inline QString currentFolder()
 {

@@ -1,6 +1,7 @@
 #include "Registry.h"
 
 #include "Errors.h"
+#include "NameCase.h"
 #include "WinePrefix.h"
 
 #include <QDir>
@@ -15,31 +16,6 @@ namespace {
 
 // ---------------------------------------------------------------------------------------------
 // Names
-
-QChar asciiUpper(QChar c)
-{
-    const char16_t unit = c.unicode();
-    return (unit >= 'a' && unit <= 'z') ? QChar(unit - ('a' - 'A')) : c;
-}
-
-QString asciiUpper(QStringView text)
-{
-    QString upper(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        upper[i] = asciiUpper(text[i]);
-    return upper;
-}
-
-bool equalIgnoringAsciiCase(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // The key path with empty components dropped: "\Software\\A\" is "Software\A".
 QString normalisedPath(const QString& path)
@@ -362,10 +338,10 @@ enum class SectionMatch
 
 SectionMatch compareName(QStringView name, QStringView path)
 {
-    if (equalIgnoringAsciiCase(name, path))
+    if (AsciiCase::equal(name, path))
         return SectionMatch::Exact;
     if (name.size() > path.size() && name[path.size()] == QLatin1Char('\\') &&
-        equalIgnoringAsciiCase(name.left(path.size()), path))
+        AsciiCase::equal(name.left(path.size()), path))
         return SectionMatch::Below;
     return SectionMatch::None;
 }
@@ -394,7 +370,7 @@ SectionMatch matchSection(QByteArrayView line, QStringView path)
         }
         if (matched == path.size())
             return unit == '\\' ? SectionMatch::Below : SectionMatch::None;
-        if (asciiUpper(QChar(unit)) != asciiUpper(path[matched]))
+        if (AsciiCase::upper(QChar(unit)) != AsciiCase::upper(path[matched]))
             return SectionMatch::None;
         ++matched;
     }
@@ -422,7 +398,7 @@ void addValue(QStringView line, bool cut, bool unterminated, QHash<QString, Regi
     const QStringView data = line.sliced(pos + 1).trimmed();
     if (unterminated && data.startsWith(QLatin1String("hex")))
         cut = true;
-    const QString key = asciiUpper(name);
+    const QString key = AsciiCase::upper(name);
     if (!values.contains(key))
         values.insert(key, cut ? unreadable() : decodeData(data));
 }
@@ -516,8 +492,8 @@ bool isWin64(const QByteArray& systemReg)
 QString wow6432Path(const QString& path)
 {
     const QString software = QStringLiteral("Software");
-    if (!equalIgnoringAsciiCase(QStringView(path).left(software.size() + 1),
-                                QStringLiteral("Software\\")))
+    if (!AsciiCase::equal(QStringView(path).left(software.size() + 1),
+                          QStringLiteral("Software\\")))
         return {};
     return path.left(software.size()) + QStringLiteral("\\Wow6432Node") + path.mid(software.size());
 }
@@ -543,15 +519,13 @@ QString desktopAsWindowsPath()
 QList<BareKey> bareMachineKeys()
 {
     return {
-        {RegistryRoot::ClassesRoot, QStringLiteral("CLSID\\{00021400-0000-0000-C000-000000000046}"),
-         QString(), QStringLiteral("Desktop")},
-        {RegistryRoot::ClassesRoot, QStringLiteral("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}"),
-         QString(), QStringLiteral("My Computer")},
-        {RegistryRoot::ClassesRoot, QStringLiteral("CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}"),
-         QString(), QStringLiteral("Recycle Bin")},
-        {RegistryRoot::CurrentUser,
-         QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
-         QStringLiteral("Desktop"), desktopAsWindowsPath()},
+        {RegistryRoot::ClassesRoot, ShellKeys::desktopClass, QString(), QStringLiteral("Desktop")},
+        {RegistryRoot::ClassesRoot, ShellKeys::myComputerClass, QString(),
+         QStringLiteral("My Computer")},
+        {RegistryRoot::ClassesRoot, ShellKeys::recycleBinClass, QString(),
+         QStringLiteral("Recycle Bin")},
+        {RegistryRoot::CurrentUser, ShellKeys::shellFolders, QStringLiteral("Desktop"),
+         desktopAsWindowsPath()},
     };
 }
 
@@ -561,11 +535,11 @@ FoundKey findBareKey(RegistryRoot root, const QString& path)
     for (const BareKey& key : bareMachineKeys()) {
         if (key.root != root)
             continue;
-        if (equalIgnoringAsciiCase(key.path, path)) {
+        if (AsciiCase::equal(key.path, path)) {
             found.exists = true;
-            found.values.insert(asciiUpper(key.valueName), stringValue(RegString, key.text));
+            found.values.insert(AsciiCase::upper(key.valueName), stringValue(RegString, key.text));
         } else if (key.path.size() > path.size() && key.path.at(path.size()) == '\\' &&
-                   equalIgnoringAsciiCase(QStringView(key.path).left(path.size()), path)) {
+                   AsciiCase::equal(QStringView(key.path).left(path.size()), path)) {
             found.exists = true;
         }
     }
@@ -619,7 +593,7 @@ std::optional<RegistryKey> RegistryKey::open(RegistryRoot root, const QString& p
 
 std::optional<RegistryValue> RegistryKey::value(const QString& name) const
 {
-    const auto it = m_values.constFind(asciiUpper(name));
+    const auto it = m_values.constFind(AsciiCase::upper(name));
     if (it == m_values.cend())
         return std::nullopt;
     return it.value();

@@ -5,10 +5,16 @@
 #include <QString>
 #include <optional>
 
-enum class RegistryRoot { LocalMachine, CurrentUser, ClassesRoot };
+enum class RegistryRoot
+{
+    LocalMachine,
+    CurrentUser,
+    ClassesRoot
+};
 
 // Value types as Windows numbers them.
-enum RegistryType : int {
+enum RegistryType : int
+{
     RegNone = 0,
     RegString = 1,
     RegExpandString = 2,
@@ -27,6 +33,18 @@ struct RegistryValue
     QString text;
     QByteArray bytes; // binary, dword and other types, little-endian as Windows gives them
 };
+
+// The shell's keys: its places' display names (the default value of each class key, below
+// HKEY_CLASSES_ROOT) and the user's folders (below HKEY_CURRENT_USER).
+namespace ShellKeys {
+inline const QString desktopClass = QStringLiteral("CLSID\\{00021400-0000-0000-C000-000000000046}");
+inline const QString myComputerClass =
+    QStringLiteral("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}");
+inline const QString recycleBinClass =
+    QStringLiteral("CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}");
+inline const QString shellFolders =
+    QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+} // namespace ShellKeys
 
 // A key and its values, read from the prefix's registry files at the moment it was opened.
 class RegistryKey

@@ -1,8 +1,10 @@
 #include "WinPath.h"
 
 #include "Drives.h"
+#include "Errors.h"
 #include "FolderListings.h"
 #include "HostName.h"
+#include "NameCase.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,13 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int pathNotFound = 3;
-
-QString hostChild(const QString& folder, const QString& name)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
 
 bool isFolder(const QString& hostPath)
 {
@@ -56,17 +51,9 @@ std::optional<QString> currentDriveFolder()
     return best;
 }
 
-std::optional<QString> fail(int* error)
+WinPath::HostPath notFound()
 {
-    if (error != nullptr)
-        *error = pathNotFound;
-    return std::nullopt;
-}
-
-bool isDriveLetter(QChar c)
-{
-    const char16_t unit = c.toUpper().unicode();
-    return unit >= 'A' && unit <= 'Z';
+    return WinPath::HostPath::failure(Win32Error::PathNotFound);
 }
 
 bool refusedInNames(QChar c)
@@ -78,29 +65,47 @@ bool refusedInNames(QChar c)
 
 namespace WinPath {
 
-std::optional<QString> toHost(const QString& windowsPath, int* error)
+HostPath HostPath::to(const QString& hostPath)
 {
-    if (error != nullptr)
-        *error = 0;
+    HostPath mapped;
+    mapped.m_path = hostPath;
+    return mapped;
+}
+
+HostPath HostPath::failure(int error)
+{
+    HostPath failed;
+    failed.m_error = error;
+    return failed;
+}
+
+QString HostPath::orThrow() const
+{
+    if (m_error != 0)
+        throw EInOutError(m_error);
+    return m_path;
+}
+
+HostPath toHost(const QString& windowsPath)
+{
     if (windowsPath.isEmpty())
-        return fail(error); // as Win32 has it: an empty path names nothing, not the current folder
+        return notFound(); // as Win32 has it: an empty path names nothing, not the current folder
     QString base;
     QStringView rest(windowsPath);
     bool canClimbAboveBase = false;
-    if (windowsPath.size() >= 2 && windowsPath[1] == QLatin1Char(':') &&
-        isDriveLetter(windowsPath[0])) {
+    if (startsWithDrive(windowsPath)) {
         // "C:name" is taken from the drive's root: the program keeps no current folder per drive.
         const std::optional<QString> folder = Drives::folder(windowsPath[0]);
         if (!folder)
-            return fail(error);
+            return notFound();
         base = *folder;
         rest = rest.sliced(2);
     } else if (windowsPath.startsWith(QLatin1String("\\\\"))) {
-        return fail(error); // network paths lead nowhere here
+        return notFound(); // network paths lead nowhere here
     } else if (windowsPath.startsWith(QLatin1Char('\\'))) {
         const std::optional<QString> folder = currentDriveFolder();
         if (!folder)
-            return fail(error);
+            return notFound();
         base = *folder;
     } else {
         base = HostName::currentFolder();
@@ -110,7 +115,7 @@ std::optional<QString> toHost(const QString& windowsPath, int* error)
     QStringList components;
     for (QStringView component : rest.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
         if (component.contains(QLatin1Char('/')) || component.contains(QChar(0)))
-            return fail(error);
+            return notFound();
         if (component == QLatin1String("."))
             continue;
         if (component == QLatin1String("..")) {
@@ -127,20 +132,31 @@ std::optional<QString> toHost(const QString& windowsPath, int* error)
     for (qsizetype i = 0; i < components.size(); ++i) {
         const QString& name = components[i];
         const bool last = i + 1 == components.size();
-        const QString exact = hostChild(host, name);
+        const QString exact = HostName::child(host, name);
         if (last ? entryExists(exact) : isFolder(exact)) {
             host = exact;
             continue;
         }
         const std::optional<QString> onDisk = FolderListings::findIgnoringCase(host, name, !last);
         if (onDisk)
-            host = hostChild(host, *onDisk);
+            host = HostName::child(host, *onDisk);
         else if (last)
             host = exact; // not there yet: a file about to be created keeps this spelling
         else
-            return fail(error);
+            return notFound();
     }
-    return host;
+    return HostPath::to(host);
+}
+
+bool isDriveLetter(QChar c)
+{
+    const QChar upper = AsciiCase::upper(c);
+    return upper >= u'A' && upper <= u'Z';
+}
+
+bool startsWithDrive(QStringView path)
+{
+    return path.size() >= 2 && path[1] == u':' && isDriveLetter(path[0]);
 }
 
 QString fileName(const QString& windowsPath)
@@ -153,7 +169,7 @@ QString fileName(const QString& windowsPath)
 bool makesValidName(const QString& windowsPath)
 {
     QStringView rest(windowsPath);
-    if (rest.size() >= 2 && rest[1] == QLatin1Char(':') && isDriveLetter(rest[0]))
+    if (startsWithDrive(rest))
         rest = rest.sliced(2);
     QList<QStringView> kept;
     for (QStringView component : rest.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {

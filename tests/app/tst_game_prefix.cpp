@@ -1,29 +1,21 @@
 #include "GamePrefix.h"
+#include "WorldBuilder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <unistd.h>
-
 namespace {
 
 // A prefix with drive C; "live" and "stale" hold the game's entry, and "live" its folder too.
 void makePrefix(const QString& folder, const QString& kind)
 {
-    QDir().mkpath(folder + "/dosdevices");
-    QDir().mkpath(folder + "/drive_c");
-    QVERIFY(::symlink("../drive_c", QFile::encodeName(folder + "/dosdevices/c:")) == 0);
-    QByteArray registry = "WINE REGISTRY Version 2\n\n#arch=win64\n\n";
+    PrefixBuilder prefix(folder);
     if (kind != "bare")
-        registry +=
-            "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall"
-            "\\\\Age of Empires] 1700000000\n\"UninstallString\"=\"C:\\\\AoE\\\\Uninst.exe\"\n";
+        prefix.setUninstallString("C:\\AoE\\Uninst.exe", true);
     if (kind == "live")
-        QDir().mkpath(folder + "/drive_c/AoE");
-    QFile file(folder + "/system.reg");
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(registry) == registry.size());
+        WorldFiles::makeFolder(prefix.driveC() + "/AoE");
 }
 
 } // namespace
@@ -111,9 +103,7 @@ void TestGamePrefix::decide()
         if (kind == "env") {
             qputenv(name.toLatin1(), value.toUtf8());
         } else if (kind == "file") {
-            QDir().mkpath(QFileInfo(home + '/' + name).path());
-            QFile file(home + '/' + name);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(value.toUtf8()) >= 0);
+            WorldFiles::writeFile(home + '/' + name, value.toUtf8());
         } else {
             makePrefix(home + '/' + rest, kind);
         }

@@ -21,6 +21,8 @@
 #include <functional>
 #include <numeric>
 
+using namespace Win32Error;
+
 namespace {
 
 // The window's side of a run, answering the duplicate question from a script.
@@ -412,20 +414,21 @@ void TestInstallRun::failures_data()
     QTest::newRow("a source cut while it is copied")
         << changingB([](QFile& b) { b.resize(1000); }) << changed << "no-" << copying("b.scn");
     QTest::newRow("disk full while writing a new file")
-        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 2500, 112); })
+        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 2500, DiskFull); })
         << "I/O error 112."
         << "n--" << copying("b.scn");
     QTest::newRow("disk full while replacing a file") << Setup([](Installation& s) {
         s.addExisting(QStringLiteral("b.scn"));
         s.ui.answers = {OverwriteFile};
-        FileFaults::failWritesAfter(5000 + 2500, 112);
+        FileFaults::failWritesAfter(5000 + 2500, DiskFull);
     }) << "I/O error 112."
                                                       << "no-" << copying("b.scn");
     QTest::newRow("disk full on the first byte")
-        << Setup([](Installation&) { FileFaults::failWritesAfter(0, 112); }) << "I/O error 112."
+        << Setup([](Installation&) { FileFaults::failWritesAfter(0, DiskFull); })
+        << "I/O error 112."
         << "---" << copying("a.scn");
     QTest::newRow("access denied by the disk")
-        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 100, 5); })
+        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 100, AccessDenied); })
         << "File access denied."
         << "n--" << copying("b.scn");
     QTest::newRow("the free-space line fails after the first file") << Setup([](Installation& s) {
@@ -868,7 +871,7 @@ void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame()
         if (failure.startsWith(u"window"))
             setup.ui.onFreeSpace = [&setup, after = failure.back().digitValue()] {
                 if (setup.ui.freeSpaceRefreshes == after)
-                    throw EInOutError(21);
+                    throw EInOutError(NotReady);
             };
         InstallThread thread(setup.state, setup.list, setup.ui);
         thread.setPaintInterval(0); // every block: the same paints whatever the timing

@@ -1,5 +1,7 @@
 #include "FolderWorld.h"
 
+#include "Registry.h"
+
 #include <QDir>
 
 const QStringList FolderWorld::gameSubfolders = {
@@ -14,19 +16,10 @@ const QStringList FolderWorld::gameSubfoldersOnDisk = {
 
 FolderWorld::FolderWorld()
 {
-    world.writeSystemReg(
-        "[Software\\\\Classes\\\\CLSID\\\\{00021400-0000-0000-C000-000000000046}] 1\n"
-        "@=\"Desktop\"\n\n"
-        "[Software\\\\Classes\\\\CLSID\\\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}] 1\n"
-        "@=\"My Computer\"\n\n"
-        "[Software\\\\Classes\\\\CLSID\\\\{645FF040-5081-101B-9F08-00AA002F954E}] 1\n"
-        "@=\"Trash\"\n\n"
-        "[Software\\\\Wine\\\\Drives] 1\n"
-        "\"a:\"=\"floppy\"\n"
-        "\"d:\"=\"cdrom\"\n\n");
-    world.writeUserReg(
-        "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders] 1\n"
-        "\"Desktop\"=\"c:\\\\users\\\\me\\\\Desktop\"\n\n");
+    world.addShellNames();
+    world.setSystemString("Software\\Wine\\Drives", "a:", "floppy");
+    world.setSystemString("Software\\Wine\\Drives", "d:", "cdrom");
+    world.setUserString(ShellKeys::shellFolders, "Desktop", "c:\\users\\me\\Desktop");
 
     world.addDrive(u'a', world.makeFolder(QStringLiteral("floppy")));
     world.makeFolder(QStringLiteral("floppy/Secret"));

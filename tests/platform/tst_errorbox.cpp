@@ -47,7 +47,7 @@ void fail(Failure failure)
     case Failure::Exception:
         throw Exception(QStringLiteral("Invalid data type for 'UninstallString'"));
     case Failure::InOutError:
-        throw EInOutError(112);
+        throw EInOutError(Win32Error::DiskFull);
     case Failure::StdException:
         throw std::runtime_error("plain failure");
     case Failure::BadAlloc:
@@ -181,7 +181,7 @@ void TestErrorBox::runGuarded_data()
     QTest::newRow("program's exception")
         << int(Failure::Exception) << QStringList{"Invalid data type for 'UninstallString'"};
     QTest::newRow("file error") << int(Failure::InOutError)
-                                << QStringList{EInOutError::messageFor(112)};
+                                << QStringList{EInOutError::messageFor(Win32Error::DiskFull)};
     QTest::newRow("standard exception")
         << int(Failure::StdException) << QStringList{"plain failure"};
     QTest::newRow("out of memory")

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void bareMachine();
 };
 
+// The numbers are written out here, as Windows gives them: this is where the named ones are held
+// to them.
 void TestErrors::win32FromErrno_data()
 {
     QTest::addColumn<int>("errnoValue");

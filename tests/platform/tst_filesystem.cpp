@@ -12,6 +12,8 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+using namespace Win32Error;
+
 namespace {
 
 QStringList namesOf(const QList<DirEntry>& entries)
@@ -296,7 +298,7 @@ void TestFileSystem::listGivesSizesBeyond4GB()
 void TestFileSystem::attributes_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<quint32>("expected");
+    QTest::addColumn<quint32>("expected"); // 0: no such entry
     QTest::newRow("plain file") << "C:\\plain.txt" << quint32(AttrArchive);
     QTest::newRow("read-only file") << "C:\\locked.txt" << quint32(AttrArchive | AttrReadOnly);
     QTest::newRow("hidden file") << "C:\\.secret" << quint32(AttrArchive | AttrHidden);
@@ -305,8 +307,8 @@ void TestFileSystem::attributes_data()
         << "C:\\LockedFolder" << quint32(AttrDirectory | AttrReadOnly);
     QTest::newRow("other case") << "c:\\PLAIN.TXT" << quint32(AttrArchive);
     QTest::newRow("drive root") << "C:\\" << quint32(AttrDirectory);
-    QTest::newRow("missing") << "C:\\missing.txt" << quint32(0xFFFFFFFF);
-    QTest::newRow("missing folder on the way") << "C:\\Nope\\x" << quint32(0xFFFFFFFF);
+    QTest::newRow("missing") << "C:\\missing.txt" << quint32(0);
+    QTest::newRow("missing folder on the way") << "C:\\Nope\\x" << quint32(0);
 }
 
 void TestFileSystem::attributes()
@@ -318,7 +320,7 @@ void TestFileSystem::attributes()
     m_world->writeFile(QStringLiteral("prefix/drive_c/.secret"), "x");
     m_world->makeFolder(QStringLiteral("prefix/drive_c/Folder"));
     makeReadOnly(m_world->makeFolder(QStringLiteral("prefix/drive_c/LockedFolder")));
-    QCOMPARE(FileSystem::attributes(path), expected);
+    QCOMPARE(FileSystem::attributes(path).value_or(0), expected);
 }
 
 void TestFileSystem::existence_data()
@@ -354,14 +356,14 @@ void TestFileSystem::openReadFails_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("error");
-    QTest::newRow("missing file") << "C:\\Games\\missing.scn" << 2;
-    QTest::newRow("missing folder on the way") << "C:\\Nope\\a.scn" << 3;
-    QTest::newRow("file on the way") << "C:\\Games\\a.scn\\b.scn" << 3;
-    QTest::newRow("folder") << "C:\\Games" << 5;
-    QTest::newRow("drive root") << "C:\\" << 5;
-    QTest::newRow("no such drive") << "Q:\\a.scn" << 3;
-    QTest::newRow("dangling link") << "C:\\Games\\gone" << 2;
-    QTest::newRow("slash in the name") << "C:\\Games\\a/b" << 3;
+    QTest::newRow("missing file") << "C:\\Games\\missing.scn" << FileNotFound;
+    QTest::newRow("missing folder on the way") << "C:\\Nope\\a.scn" << PathNotFound;
+    QTest::newRow("file on the way") << "C:\\Games\\a.scn\\b.scn" << PathNotFound;
+    QTest::newRow("folder") << "C:\\Games" << AccessDenied;
+    QTest::newRow("drive root") << "C:\\" << AccessDenied;
+    QTest::newRow("no such drive") << "Q:\\a.scn" << PathNotFound;
+    QTest::newRow("dangling link") << "C:\\Games\\gone" << FileNotFound;
+    QTest::newRow("slash in the name") << "C:\\Games\\a/b" << PathNotFound;
 }
 
 void TestFileSystem::openReadFails()
@@ -379,8 +381,8 @@ void TestFileSystem::createRefusesProtectedFilesBeforeTruncating_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<int>("error");
-    QTest::newRow("read-only") << "locked.scn" << true << 5;
-    QTest::newRow("hidden") << ".hidden.scn" << false << 5;
+    QTest::newRow("read-only") << "locked.scn" << true << AccessDenied;
+    QTest::newRow("hidden") << ".hidden.scn" << false << AccessDenied;
     QTest::newRow("plain") << "plain.scn" << false << 0;
 }
 
@@ -408,8 +410,8 @@ void TestFileSystem::createReplacesInTheNameOnDisk()
              QStringList{"Old.SCN"});
     QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/SCENARIO/Old.SCN")),
              QByteArray("new"));
-    QCOMPARE(errorOf([] { WinFile::create(QStringLiteral("C:\\SCENARIO")); }), 5);
-    QCOMPARE(errorOf([] { WinFile::create(QStringLiteral("C:\\Missing\\a.scn")); }), 3);
+    QCOMPARE(errorOf([] { WinFile::create(QStringLiteral("C:\\SCENARIO")); }), AccessDenied);
+    QCOMPARE(errorOf([] { WinFile::create(QStringLiteral("C:\\Missing\\a.scn")); }), PathNotFound);
 }
 
 void TestFileSystem::roundTrip()
@@ -433,7 +435,8 @@ void TestFileSystem::roundTrip()
     WinFile moved = std::move(file);
     QCOMPARE(moved.size(), qint64(data.size()));
     moved.close();
-    QCOMPARE(errorOf([&] { moved.close(); }), 6); // closing twice is a fault, not a crash
+    QCOMPARE(errorOf([&] { moved.close(); }),
+             InvalidHandle); // closing twice is a fault, not a crash
 }
 
 void TestFileSystem::namesWindows1252CannotSpell()
@@ -499,18 +502,18 @@ void TestFileSystem::pipesAndDevicesAreRefused()
     QVERIFY(
         QFile::link(QStringLiteral("/dev/zero"), m_world->medium() + QStringLiteral("/zero.scn")));
     // Opening a pipe for reading would wait for a writer for ever; a device never ends.
-    QCOMPARE(errorOf([&] { WinFile::openRead(name); }), 5);
-    QCOMPARE(errorOf([&] { WinFile::create(name); }), 5);
+    QCOMPARE(errorOf([&] { WinFile::openRead(name); }), AccessDenied);
+    QCOMPARE(errorOf([&] { WinFile::create(name); }), AccessDenied);
 }
 
 void TestFileSystem::writesFailAfterTheAllowance()
 {
     WinFile file = WinFile::create(QStringLiteral("C:\\full.bin"));
-    FileFaults::failWritesAfter(100, 112);
+    FileFaults::failWritesAfter(100, DiskFull);
     const QByteArray block(60, 'x');
     QCOMPARE(file.write(block.constData(), block.size()), qint64(60));
     QCOMPARE(file.write(block.constData(), block.size()), qint64(40)); // what still fitted
-    QCOMPARE(errorOf([&] { file.write(block.constData(), block.size()); }), 112);
+    QCOMPARE(errorOf([&] { file.write(block.constData(), block.size()); }), DiskFull);
     QCOMPARE(file.size(), qint64(100));
     FileFaults::clearFaults();
     QCOMPARE(file.write(block.constData(), block.size()), qint64(60));
@@ -588,8 +591,9 @@ void TestFileSystem::namesWindowsRefuses()
 
     QCOMPARE(FileSystem::createFolder(QStringLiteral("C:\\Folders\\") + name), made);
     QCOMPARE(errorOf([&] { WinFile::create(QStringLiteral("C:\\Files\\") + name); }),
-             made ? 0 : 123);
-    QCOMPARE(errorOf([&] { WinFolder(QStringLiteral("C:\\Found")).create(name); }), made ? 0 : 123);
+             made ? 0 : InvalidName);
+    QCOMPARE(errorOf([&] { WinFolder(QStringLiteral("C:\\Found")).create(name); }),
+             made ? 0 : InvalidName);
 
     for (const QString& folder : folders) {
         const QString host = m_world->driveC() + QLatin1Char('/') + folder;
@@ -639,10 +643,10 @@ void TestFileSystem::removeFile_data()
     QTest::addColumn<int>("error");
     QTest::addColumn<bool>("gone");
     QTest::newRow("plain, other case") << "C:\\PLAIN.TXT" << 0 << true;
-    QTest::newRow("read-only") << "C:\\locked.txt" << 5 << false;
-    QTest::newRow("folder") << "C:\\Folder" << 5 << false;
-    QTest::newRow("missing") << "C:\\missing.txt" << 2 << false;
-    QTest::newRow("missing folder on the way") << "C:\\Nope\\x" << 3 << false;
+    QTest::newRow("read-only") << "C:\\locked.txt" << AccessDenied << false;
+    QTest::newRow("folder") << "C:\\Folder" << AccessDenied << false;
+    QTest::newRow("missing") << "C:\\missing.txt" << FileNotFound << false;
+    QTest::newRow("missing folder on the way") << "C:\\Nope\\x" << PathNotFound << false;
 }
 
 void TestFileSystem::removeFile()
@@ -653,9 +657,9 @@ void TestFileSystem::removeFile()
     m_world->writeFile(QStringLiteral("prefix/drive_c/plain.txt"), "x");
     makeReadOnly(m_world->writeFile(QStringLiteral("prefix/drive_c/locked.txt"), "x"));
     m_world->makeFolder(QStringLiteral("prefix/drive_c/Folder"));
-    const bool existed = FileSystem::attributes(path) != 0xFFFFFFFF;
+    const bool existed = FileSystem::attributes(path).has_value();
     QCOMPARE(errorOf([&] { FileSystem::removeFile(path); }), error);
-    QCOMPARE(FileSystem::attributes(path) == 0xFFFFFFFF, gone || !existed);
+    QCOMPARE(!FileSystem::attributes(path), gone || !existed);
 }
 
 void TestFileSystem::folderFoundOnceAnswersAsThePath_data()
@@ -667,31 +671,34 @@ void TestFileSystem::folderFoundOnceAnswersAsThePath_data()
     QTest::addColumn<int>("createError");
     QTest::addColumn<QString>("createdAs"); // relative to drive C; empty: nothing created
     QTest::addColumn<int>("removeError");
-    const quint32 none = 0xFFFFFFFF;
+    const quint32 none = 0; // no such entry: nothing that is there has no attributes
+    const int denied = AccessDenied, noPath = PathNotFound;
     QTest::newRow("file") << "C:\\Games"
                           << "a.scn" << quint32(AttrArchive) << 0 << 0 << "Games/a.scn" << 0;
     QTest::newRow("other case") << "c:\\GAMES"
                                 << "A.SCN" << quint32(AttrArchive) << 0 << 0 << "Games/a.scn" << 0;
     QTest::newRow("missing") << "C:\\Games"
-                             << "New.scn" << none << 2 << 0 << "Games/New.scn" << 0;
+                             << "New.scn" << none << FileNotFound << 0 << "Games/New.scn" << 0;
     QTest::newRow("read-only") << "C:\\Games"
-                               << "LOCKED.SCN" << quint32(AttrArchive | AttrReadOnly) << 0 << 5
-                               << "" << 5;
+                               << "LOCKED.SCN" << quint32(AttrArchive | AttrReadOnly) << 0 << denied
+                               << "" << denied;
     QTest::newRow("hidden") << "C:\\Games"
-                            << ".hidden" << quint32(AttrArchive | AttrHidden) << 0 << 5 << "" << 0;
+                            << ".hidden" << quint32(AttrArchive | AttrHidden) << 0 << denied << ""
+                            << 0;
     QTest::newRow("subfolder") << "C:\\Games"
-                               << "Sub" << quint32(AttrDirectory) << 5 << 5 << "" << 5;
+                               << "Sub" << quint32(AttrDirectory) << denied << denied << ""
+                               << denied;
     QTest::newRow("path, not a name")
         << "C:\\Games"
         << "sub\\B.SCN" << quint32(AttrArchive) << 0 << 0 << "Games/Sub/b.scn" << 0;
     QTest::newRow("parent") << "C:\\Games\\Sub"
-                            << ".." << quint32(AttrDirectory) << 5 << 5 << "" << 5;
+                            << ".." << quint32(AttrDirectory) << denied << denied << "" << denied;
     QTest::newRow("missing folder") << "C:\\Nope"
-                                    << "a.scn" << none << 3 << 3 << "" << 3;
+                                    << "a.scn" << none << noPath << noPath << "" << noPath;
     QTest::newRow("a file for a folder") << "C:\\Games\\a.scn"
-                                         << "x" << none << 3 << 3 << "" << 3;
+                                         << "x" << none << noPath << noPath << "" << noPath;
     QTest::newRow("no such drive") << "Q:\\"
-                                   << "a.scn" << none << 3 << 3 << "" << 3;
+                                   << "a.scn" << none << noPath << noPath << "" << noPath;
 }
 
 // The installation run finds its folders once and then works name by name; each answer must be
@@ -712,8 +719,8 @@ void TestFileSystem::folderFoundOnceAnswersAsThePath()
     const WinFolder found(folder);
     const QString path = WinPath::join(folder, name);
 
-    QCOMPARE(found.attributes(name), attributes);
-    QCOMPARE(FileSystem::attributes(path), attributes);
+    QCOMPARE(found.attributes(name).value_or(0), attributes);
+    QCOMPARE(FileSystem::attributes(path).value_or(0), attributes);
     QCOMPARE(errorOf([&] { found.openRead(name); }), openError);
     QCOMPARE(errorOf([&] { WinFile::openRead(path); }), openError);
     QCOMPARE(errorOf([&] { found.create(name).write("new", 3); }), createError);
@@ -739,7 +746,8 @@ void TestFileSystem::folderFoundOnceRenamesOverTheNameOnDisk()
     QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/S/Target.SCN")), QByteArray("fresh"));
     QCOMPARE(contentsOf(m_world->driveC() + QStringLiteral("/S/locked.scn")), QByteArray("kept"));
     QCOMPARE(
-        errorOf([&] { found.renameFile(QStringLiteral("gone.tmp"), QStringLiteral("x.scn")); }), 2);
+        errorOf([&] { found.renameFile(QStringLiteral("gone.tmp"), QStringLiteral("x.scn")); }),
+        FileNotFound);
 }
 
 void TestFileSystem::freeSpace_data()

@@ -1,9 +1,12 @@
+#include "Errors.h"
 #include "HostName.h"
 #include "TestWorld.h"
 #include "WinPath.h"
 
 #include <QDir>
 #include <QtTest>
+
+using namespace Win32Error;
 
 // Windows paths onto the prefix's folders: the case-insensitive fallback, the components that
 // must not map, and the folders that are missing on the way.
@@ -84,25 +87,25 @@ void TestWinPath::toHost_data()
                                                 << "no-disc" << 0;
 
     QTest::newRow("missing folder on the way") << "C:\\Games\\Missing\\x.scn"
-                                               << "" << 3;
+                                               << "" << PathNotFound;
     QTest::newRow("missing relative folder") << "NOPE\\x.scn"
-                                             << "" << 3;
+                                             << "" << PathNotFound;
     QTest::newRow("file on the way") << "C:\\Games\\AoE\\SCENARIO\\a.scn\\x"
-                                     << "" << 3;
+                                     << "" << PathNotFound;
     QTest::newRow("no such drive") << "Q:\\Games"
-                                   << "" << 3;
+                                   << "" << PathNotFound;
     QTest::newRow("drive without medium, folder") << "D:\\Games\\x"
-                                                  << "" << 3;
+                                                  << "" << PathNotFound;
     QTest::newRow("slash in a component") << "C:\\Games/AoE"
-                                          << "" << 3;
+                                          << "" << PathNotFound;
     QTest::newRow("slash alone") << "C:\\Games\\/"
-                                 << "" << 3;
+                                 << "" << PathNotFound;
     QTest::newRow("NUL in a component")
-        << QStringLiteral("C:\\Games") + QChar(0) + QStringLiteral("\\AoE") << "" << 3;
+        << QStringLiteral("C:\\Games") + QChar(0) + QStringLiteral("\\AoE") << "" << PathNotFound;
     QTest::newRow("empty path") << ""
-                                << "" << 3;
+                                << "" << PathNotFound;
     QTest::newRow("network path") << "\\\\server\\share"
-                                  << "" << 3;
+                                  << "" << PathNotFound;
 }
 
 void TestWinPath::toHost()
@@ -111,9 +114,8 @@ void TestWinPath::toHost()
     QFETCH(QString, expected);
     QFETCH(int, error);
 
-    int actualError = -1;
-    const std::optional<QString> host = WinPath::toHost(windowsPath, &actualError);
-    QCOMPARE(actualError, error);
+    const WinPath::HostPath host = WinPath::toHost(windowsPath);
+    QCOMPARE(host.error(), error);
     if (expected.isEmpty()) {
         QVERIFY(!host);
     } else {
@@ -127,9 +129,9 @@ void TestWinPath::exactSpellingWinsOverOtherCase()
     m_world->makeFolder(QStringLiteral("prefix/drive_c/DATA"));
     m_world->makeFolder(QStringLiteral("prefix/drive_c/Data"));
     m_world->makeFolder(QStringLiteral("prefix/drive_c/data"));
-    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\Data")).value(),
+    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\Data")).orThrow(),
              m_world->driveC() + QStringLiteral("/Data"));
-    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\data")).value(),
+    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\data")).orThrow(),
              m_world->driveC() + QStringLiteral("/data"));
 }
 
@@ -138,27 +140,25 @@ void TestWinPath::caseVariantsPickTheFirstInListingOrder()
     // Two spellings, neither exact: the choice must not depend on the disk's hash order.
     m_world->makeFolder(QStringLiteral("prefix/drive_c/Maps/scenario"));
     m_world->makeFolder(QStringLiteral("prefix/drive_c/Maps/SCENARIO"));
-    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\Maps\\Scenario")).value(),
+    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\Maps\\Scenario")).orThrow(),
              m_world->driveC() + QStringLiteral("/Maps/SCENARIO"));
     // A file of that name on the way does not hide a folder in another case.
     m_world->writeFile(QStringLiteral("prefix/drive_c/Mixed/AOE"), "file");
     m_world->writeFile(QStringLiteral("prefix/drive_c/Mixed/aoe/x.scn"), "x");
-    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\Mixed\\Aoe\\x.scn")).value(),
+    QCOMPARE(WinPath::toHost(QStringLiteral("C:\\Mixed\\Aoe\\x.scn")).orThrow(),
              m_world->driveC() + QStringLiteral("/Mixed/aoe/x.scn"));
 }
 
 void TestWinPath::rootedPathUsesTheCurrentDrive()
 {
     m_world->addDrive(QLatin1Char('m'), m_world->medium());
-    QCOMPARE(WinPath::toHost(QStringLiteral("\\crazyscr")).value(),
+    QCOMPARE(WinPath::toHost(QStringLiteral("\\crazyscr")).orThrow(),
              m_world->medium() + QStringLiteral("/CRAZYSCR"));
 }
 
 void TestWinPath::rootedPathOutsideEveryDriveFails()
 {
-    int error = 0;
-    QVERIFY(!WinPath::toHost(QStringLiteral("\\CRAZYSCR"), &error));
-    QCOMPARE(error, 3);
+    QCOMPARE(WinPath::toHost(QStringLiteral("\\CRAZYSCR")).error(), PathNotFound);
 }
 
 void TestWinPath::hostNamesRoundTrip_data()
