@@ -76,17 +76,16 @@ QString findPack()
     return picked ? places.at(*picked).folder : QString();
 }
 
-// The folder the only argument names: a folder, or the folder of a file on the medium.
+// The folder the only argument names (a folder, or the folder of a file on the medium) when it is
+// a pack: the desktop offers the program for any medium that holds Windows software, and one
+// that is no pack leaves the search to find the pack.
 QString packFromArguments(const QStringList& arguments)
 {
     if (arguments.size() != 2)
         return {};
     const QFileInfo given(arguments.at(1));
-    if (given.isDir())
-        return given.absoluteFilePath();
-    if (given.isFile())
-        return given.absolutePath();
-    return {};
+    const QString folder = given.isFile() ? given.absolutePath() : given.absoluteFilePath();
+    return given.exists() && PackSearch::isPack(folder) ? folder : QString();
 }
 
 } // namespace

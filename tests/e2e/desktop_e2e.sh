@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Started as from a desktop menu: in $HOME, without WINEPREFIX. The game lies in a Lutris-style
-# prefix under ~/Games and the pack on a medium mounted under /media/<user>; the program finds
-# both by itself, and "Check all", "Begin installation..." and "Overwrite file" put the pack's
+# Started as from a desktop menu: in $HOME, without WINEPREFIX, offered another medium that holds
+# Windows software but no pack. The game lies in a Lutris-style prefix under ~/Games and the pack
+# on a medium mounted under /media/<user>; the program finds both by itself, and "Check all", "Begin installation..." and "Overwrite file" put the pack's
 # historical scenarios into the game, byte for byte.
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
@@ -20,6 +20,8 @@ e2e_add_intro 2
 medium=/media/$(id -un)/KORVANE
 mkdir -p "$medium" && mount -t tmpfs tmpfs "$medium" && cp -R "$E2E_MEDIUM"/. "$medium" ||
     e2e_fail "the medium could not be made"
+other=/media/$(id -un)/DRIVERS
+mkdir -p "$other" && touch "$other/setup.exe" || e2e_fail "the other medium could not be made"
 home=$E2E_WORLD/home
 mkdir -p "$home/Games"
 mv "$E2E_PREFIX" "$home/Games/age-of-empires"
@@ -28,7 +30,7 @@ game="$home/Games/age-of-empires/drive_c/Program Files/Microsoft Games/Age of Em
 (
     cd "$home"
     unset QT_QPA_PLATFORM WINEPREFIX XDG_DATA_HOME XDG_CONFIG_HOME
-    HOME=$home exec "$E2E_INSTALL"
+    HOME=$home exec "$E2E_INSTALL" "$other/setup.exe"
 ) >"$E2E_LOG" 2>&1 &
 E2E_PID=$!
 e2e_reach_main_window
