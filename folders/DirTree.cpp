@@ -226,10 +226,6 @@ QTreeWidgetItem* TDirectoryTree::addNode(QTreeWidgetItem* parent, NodeKind kind,
     return node;
 }
 
-namespace {
-
-} // namespace
-
 std::unique_ptr<QTreeWidgetItem> TDirectoryTree::makeFolderNode(const QString& name) const
 {
     auto node = std::make_unique<QTreeWidgetItem>(*m_folderPrototype);
