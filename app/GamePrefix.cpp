@@ -39,7 +39,7 @@ QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes)
 Decision decide(const PrefixSearch::Roots& roots)
 {
     Decision decision;
-    const QString named = qEnvironmentVariable("WINEPREFIX");
+    const QString named = WinePrefix::namedInEnvironment();
     if (!named.isEmpty()) {
         if (const std::optional<QString> prefix = WinePrefix::prefixIn(named)) {
             decision.prefix = *prefix;
@@ -57,10 +57,7 @@ Decision decide(const PrefixSearch::Roots& roots)
 
 void use(const QString& prefix)
 {
-    if (prefix.isEmpty())
-        qunsetenv("WINEPREFIX");
-    else
-        qputenv("WINEPREFIX", QFile::encodeName(prefix));
+    WinePrefix::name(prefix);
 }
 
 } // namespace GamePrefix

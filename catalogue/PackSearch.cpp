@@ -2,10 +2,10 @@
 
 #include "Drives.h"
 #include "FolderListings.h"
+#include "HostName.h"
 #include "ScenarioTypes.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
@@ -75,7 +75,7 @@ QList<Place> places(const Where& where)
     QList<Place> found;
     QSet<QString> seen;
     for (const Place& candidate : candidates) {
-        const QString canonical = QFileInfo(candidate.folder).canonicalFilePath();
+        const QString canonical = HostName::canonicalPath(candidate.folder);
         if (canonical.isEmpty() || seen.contains(canonical) || !isPack(canonical))
             continue;
         seen.insert(canonical);

@@ -1,5 +1,6 @@
 #include "PrefixSearch.h"
 
+#include "HostName.h"
 #include "WinePrefix.h"
 
 #include <QDir>
@@ -153,7 +154,7 @@ public:
         const std::optional<QString> prefix = WinePrefix::prefixIn(folder);
         if (!prefix)
             return;
-        const QString canonical = QFileInfo(*prefix).canonicalFilePath();
+        const QString canonical = HostName::canonicalPath(*prefix);
         if (canonical.isEmpty() || m_seen.contains(canonical))
             return;
         m_seen.insert(canonical);
@@ -242,7 +243,7 @@ QList<FoundPrefix> prefixes(const Roots& roots)
             QStringList{steam} + steamLibraries(readConfiguration(
                                      steam + QStringLiteral("/steamapps/libraryfolders.vdf")));
         for (const QString& library : libraries) {
-            const QString canonical = QFileInfo(library).canonicalFilePath();
+            const QString canonical = HostName::canonicalPath(library);
             if (canonical.isEmpty() || librariesSeen.contains(canonical))
                 continue;
             librariesSeen.insert(canonical);

@@ -3,7 +3,6 @@
 #include "HostName.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,7 +26,7 @@ QString path()
 {
     if (scopedPath)
         return *scopedPath;
-    const QString fromEnvironment = qEnvironmentVariable("WINEPREFIX");
+    const QString fromEnvironment = namedInEnvironment();
     if (!fromEnvironment.isEmpty())
         return QDir::cleanPath(fromEnvironment);
     return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.wine"));
@@ -36,10 +35,23 @@ QString path()
 bool isBareMachine()
 {
     // Read on every call: the prefix may be created while the program runs, and tests switch it.
-    const QByteArray folder = QFile::encodeName(path());
+    const QByteArray folder = HostName::encode(path());
     struct stat info;
     return ::access(folder.constData(), R_OK | X_OK) != 0 ||
            ::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode);
+}
+
+QString namedInEnvironment()
+{
+    return HostName::decode(qgetenv("WINEPREFIX"));
+}
+
+void name(const QString& folder)
+{
+    if (folder.isEmpty())
+        qunsetenv("WINEPREFIX");
+    else
+        qputenv("WINEPREFIX", HostName::encode(folder));
 }
 
 bool isPrefix(const QString& folder)
