@@ -321,12 +321,17 @@ void TestInstallRun::copiesEveryByte()
     const QByteArray block = setup.addSource(QStringLiteral("block.scn"), 2048);
     const QByteArray campaign =
         setup.addSource(QStringLiteral("camp.cpn"), 70001, QStringLiteral("CAMPAIGN"));
+    // Twins but for a U+FEFF, which Qt's decoders drop as a byte-order mark.
+    const QString plain = QStringLiteral("Babylon Twin.scn"), marked = u'\uFEFF' + plain;
+    const QByteArray twins[] = {setup.addSource(plain, 3000), setup.addSource(marked, 4000)};
     setup.openAndTickAll();
     QCOMPARE(setup.runCatchingError(), QString());
     QVERIFY(setup.installed(QStringLiteral("big.scn")) == big);
     QVERIFY(setup.installed(QStringLiteral("block.scn")) == block);
-    QCOMPARE(setup.ui.statuses, (QStringList{copying("big.scn"), copying("block.scn"), "Ready."}));
-    QCOMPARE(setup.state.copiedTotal, qint64(big.size() + block.size()));
+    QVERIFY(setup.installed(plain) == twins[0] && setup.installed(marked) == twins[1]);
+    QCOMPARE(setup.ui.statuses, (QStringList{copying(plain), copying("big.scn"),
+                                             copying("block.scn"), copying(marked), "Ready."}));
+    QCOMPARE(setup.state.copiedTotal, qint64(big.size() + block.size() + 7000));
     QCOMPARE(setup.ui.fileProgress.last(), 100);
     QCOMPARE(setup.ui.overallProgress.last(), 100);
 
