@@ -4,9 +4,7 @@
 #include "DialogLook.h"
 
 TChoiceForm::TChoiceForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TChoiceForm>())
+    : QDialog(parent, DialogLook::dialogFlags), ui(std::make_unique<Ui::TChoiceForm>())
 {
     ui->setupUi(this);
     setFixedSize(size());

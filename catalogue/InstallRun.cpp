@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <array>
 
@@ -102,13 +103,8 @@ void InstallRun::start()
 {
     if (m_running)
         return;
-    m_running = true;
-    const bool listWasFrozen = m_list.isFrozen();
-    m_list.setFrozen(true);
-    const auto finish = qScopeGuard([this, listWasFrozen] {
-        m_list.setFrozen(listWasFrozen);
-        m_running = false;
-    });
+    const QScopedValueRollback running(m_running, true);
+    const ScenarioListModel::Freeze freeze(m_list);
 
     m_state.skipAll = false;
     m_state.overwriteAll = false;

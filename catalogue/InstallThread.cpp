@@ -4,7 +4,7 @@
 #include "ScenarioListModel.h"
 
 #include <QCoreApplication>
-#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <thread>
 
 namespace {
@@ -24,14 +24,9 @@ void InstallThread::start()
 {
     if (m_running)
         return;
-    m_running = true;
+    const QScopedValueRollback running(m_running, true);
     // The run freezes the list on its own thread; the window's must not change it meanwhile.
-    const bool listWasFrozen = m_list.isFrozen();
-    m_list.setFrozen(true);
-    const auto finish = qScopeGuard([this, listWasFrozen] {
-        m_list.setFrozen(listWasFrozen);
-        m_running = false;
-    });
+    const ScenarioListModel::Freeze freeze(m_list);
     {
         const std::lock_guard lock(m_lock);
         m_queued.clear();

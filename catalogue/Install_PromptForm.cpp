@@ -8,9 +8,7 @@
 #include <QPushButton>
 
 TPromptForm::TPromptForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TPromptForm>())
+    : QDialog(parent, DialogLook::dialogFlags), ui(std::make_unique<Ui::TPromptForm>())
 {
     ui->setupUi(this);
     setFixedSize(size());

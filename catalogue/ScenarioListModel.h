@@ -91,6 +91,23 @@ public:
     void setFrozen(bool frozen) { m_frozen = frozen; }
     bool isFrozen() const { return m_frozen; }
 
+    // Freezes the list while it lives, then leaves it as it was before.
+    class Freeze
+    {
+    public:
+        explicit Freeze(ScenarioListModel& list) : m_list(list), m_wasFrozen(list.isFrozen())
+        {
+            list.setFrozen(true);
+        }
+        ~Freeze() { m_list.setFrozen(m_wasFrozen); }
+        Freeze(const Freeze&) = delete;
+        Freeze& operator=(const Freeze&) = delete;
+
+    private:
+        ScenarioListModel& m_list;
+        bool m_wasFrozen;
+    };
+
 Q_SIGNALS:
     // The entries one change touched, in the order it touched them; an entry may come twice.
     void entriesChanged(const QList<int>& rows);

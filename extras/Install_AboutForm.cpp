@@ -11,8 +11,7 @@ TAboutForm::TAboutForm(QWidget* owner, MemorySource readMemory)
     : QDialog(owner), ui(std::make_unique<Ui::TAboutForm>()), m_readMemory(std::move(readMemory))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(DialogLook::dialogFlags);
     // The labels that do not wrap take the width of their text, whatever the font stand-ins.
     for (QLabel* label : {ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label7})
         label->adjustSize();

@@ -9,9 +9,7 @@
 #include "ui_Install_SelectDirForm.h"
 
 TSelectDirForm::TSelectDirForm(QWidget* owner, TNewFolderPromptForm& newFolderPrompt)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::WindowContextHelpButtonHint),
+    : QDialog(owner, DialogLook::dialogFlags | Qt::WindowContextHelpButtonHint),
       ui(std::make_unique<Ui::TSelectDirForm>()), m_newFolderPrompt(newFolderPrompt)
 {
     ui->setupUi(this);

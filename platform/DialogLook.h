@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QtCore/qnamespace.h>
+
 class QLineEdit;
 class QWidget;
 
 // Looks the program's windows share.
 namespace DialogLook {
+// A dialog's frame: a title with the window menu and a close button, no minimise or maximise.
+inline constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                               Qt::WindowCloseButtonHint;
 // Centres a window on the screen it is on (the primary one while it is on none), in the part of
 // the screen that the desktop's panels leave free.
 void centreOnScreen(QWidget* window);
