@@ -90,14 +90,18 @@ TMainForm::~TMainForm() = default;
 template <class... Args> auto TMainForm::handler(void (TMainForm::*method)(Args...))
 {
     return [this, method](Args... args) {
-        std::function<void()> call = [this, method, args...] {
-            runGuarded([&] { (this->*method)(args...); });
-        };
-        if (m_run.isRunning())
-            m_afterRun.push_back(std::move(call));
-        else
-            call();
+        whenNoRunGoesOn([this, method, args...] { runGuarded([&] { (this->*method)(args...); }); });
     };
+}
+
+// Clicks held back during a run reach the window before what the run held back, so one of them
+// may have started another run by the time a held-back action comes: it waits again.
+void TMainForm::whenNoRunGoesOn(std::function<void()> call)
+{
+    if (m_run.isRunning())
+        m_afterRun.push_back(std::move(call));
+    else
+        call();
 }
 
 void TMainForm::connectHandlers()
@@ -285,7 +289,9 @@ void TMainForm::StartButtonClick()
     const auto restore = qScopeGuard([this] {
         ui->StartButton->setEnabled(m_state.tickedCount > 0);
         for (std::function<void()>& call : std::exchange(m_afterRun, {}))
-            QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, call = std::move(call)] { whenNoRunGoesOn(call); },
+                Qt::QueuedConnection);
     });
     m_run.start();
 }

@@ -60,6 +60,8 @@ private:
     void connectHandlers();
     // A control's handler, run through runGuarded; while a run copies, it waits for the run's end.
     template <class... Args> auto handler(void (TMainForm::*method)(Args...));
+    // Carries out call now, or once the run that goes on has ended.
+    void whenNoRunGoesOn(std::function<void()> call);
     // The window icon, the background and the glyphs of the top bar's buttons.
     void showArtwork();
     void setFileListModel(ScenarioListModel* model);

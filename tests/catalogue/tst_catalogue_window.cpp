@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -309,14 +310,17 @@ void TestCatalogueWindow::installs()
 
 void TestCatalogueWindow::actsDuringTheRunWaitForItsEnd_data()
 {
-    QTest::addColumn<bool>("closes"); // or presses "Uncheck all", as an assistive technology may
-    QTest::newRow("a close request") << true;
-    QTest::newRow("a button pressed") << false;
+    // A close request; "Uncheck all" pressed, as an assistive technology may; the type changed
+    // while a click on the start button waits, which starts a second run before the change.
+    QTest::addColumn<int>("act");
+    QTest::newRow("a close request") << 0;
+    QTest::newRow("a button pressed") << 1;
+    QTest::newRow("a type chosen, then another run") << 2;
 }
 
 void TestCatalogueWindow::actsDuringTheRunWaitForItsEnd()
 {
-    QFETCH(bool, closes);
+    QFETCH(int, act);
     Window window(threeNames);
     window.world.writeFile("prefix/drive_c/Game/SCENARIO/alpha.scn", "old");
     window.form->show();
@@ -325,22 +329,38 @@ void TestCatalogueWindow::actsDuringTheRunWaitForItsEnd()
     const QString allTicked = window.countLine();
     QString countDuringRun;
     bool visibleDuringRun = false;
+    auto* start = window.control<QPushButton>("StartButton");
+    window.prompt.answers = {SkipFile, OverwriteAll};
     window.prompt.whileAsking = [&] {
-        closes ? void(window.form->close())
-               : window.control<QPushButton>("UncheckAll_Button")->click();
+        if (window.prompt.asked.size() > 1)
+            return;
+        if (act == 0)
+            window.form->close();
+        else if (act == 1)
+            window.control<QPushButton>("UncheckAll_Button")->click();
+        else
+            window.chooseType(3);
         visibleDuringRun = window.form->isVisible();
         countDuringRun = window.countLine();
         QVERIFY(!window.startEnabled());
     };
-    QTest::mouseClick(window.control<QPushButton>("StartButton"), Qt::LeftButton);
+    QTest::mouseClick(start, Qt::LeftButton);
+    if (act == 2) // the click made during the run, handled before what the run held back
+        QTest::mouseClick(start, Qt::LeftButton);
 
     QVERIFY(visibleDuringRun);
     QCOMPARE(countDuringRun, allTicked);
     QCOMPARE(QDir(window.installedFolder()).entryList(QDir::Files), threeNames);
-    if (closes)
+    if (act == 0)
         QTRY_VERIFY(!window.form->isVisible());
-    else
+    else if (act == 1)
         QTRY_COMPARE(window.countLine(), QStringLiteral("0 ( 0.0 kB )"));
+    else {
+        QTRY_VERIFY(window.names().isEmpty());
+        QCOMPARE(window.prompt.asked.size(), 2);
+        QCOMPARE(window.reporter.messages, QStringList());
+        QVERIFY(QFileInfo(window.installedFolder() + "/alpha.scn").size() > 3);
+    }
 }
 
 QTEST_MAIN(TestCatalogueWindow)
