@@ -126,16 +126,16 @@ void InstallRun::start()
     const QString destinationFolder = m_state.destinationFolder;
     const WinFolder source(m_state.sourceFolder);
     const WinFolder destination(destinationFolder);
-    m_newFilesPlaced = false;
-    // New files are not synced one by one: one sync of their file system covers them all, also
-    // when an error ends the run.
-    auto syncOnError = qScopeGuard([&] { runQuietly([&] { syncNewFiles(destination); }); });
+    m_filesPlaced = false;
+    // New files are not synced one by one, nor the renames of replaced ones: one sync of their
+    // file system covers them all, also when an error ends the run.
+    auto syncOnError = qScopeGuard([&] { runQuietly([&] { syncPlacedFiles(destination); }); });
     for (int row = 0; row < m_list.rowCount() && m_state.continueRun; ++row) {
         if (m_list.entry(row).ticked)
             installFile(m_list.entry(row).name, source, destination, destinationFolder);
     }
     syncOnError.dismiss();
-    syncNewFiles(destination); // before "Ready.", which tells the user the files are safe
+    syncPlacedFiles(destination); // before "Ready.", which tells the user the files are safe
     showStatusNow(QStringLiteral("Ready."));
 }
 
@@ -213,14 +213,17 @@ void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolde
         target.finish();
         if (existing) {
             target.replace(name);
+            m_filesPlaced = true;
         } else if (target.putInFreePlace(name)) {
-            m_newFilesPlaced = true;
+            m_filesPlaced = true;
         } else {
             // Another program saved a file of this name during the copy: a duplicate as any other.
+            // An entry that gives no attributes (a link leading nowhere) is one too.
             const std::optional<quint32> newcomer = destination.attributes(name);
-            if (mayWrite(destinationPath, newcomer)) {
+            if (mayWrite(destinationPath, newcomer.value_or(0))) {
                 refuseProtected(newcomer);
                 target.replace(name);
+                m_filesPlaced = true;
             }
         }
     } catch (...) {
@@ -232,11 +235,11 @@ void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolde
     m_ui.setOverallProgress(100);
 }
 
-void InstallRun::syncNewFiles(const WinFolder& destination)
+void InstallRun::syncPlacedFiles(const WinFolder& destination)
 {
-    if (m_newFilesPlaced)
+    if (m_filesPlaced)
         destination.syncFileSystem();
-    m_newFilesPlaced = false;
+    m_filesPlaced = false;
 }
 
 void InstallRun::showProgress(qint64 done, qint64 size)

@@ -57,7 +57,7 @@ private:
     bool mayWrite(const QString& destinationPath, std::optional<quint32> existing);
     void copyFile(const QString& entryName, const WinFolder& source, const WinFolder& destination,
                   const QString& destinationPath, std::optional<quint32> existing);
-    void syncNewFiles(const WinFolder& destination);
+    void syncPlacedFiles(const WinFolder& destination);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
     void showProgress(qint64 done, qint64 size);
     // Sets the status text and paints it.
@@ -68,7 +68,7 @@ private:
     ScenarioListModel& m_list;
     InstallRunUi& m_ui;
     bool m_running = false;
-    bool m_newFilesPlaced = false; // since the last sync of the destination's file system
+    bool m_filesPlaced = false; // since the last sync of the destination's file system
     QElapsedTimer m_sincePaint;
     qint64 m_paintInterval = PaintInterval;
 };

@@ -543,6 +543,7 @@ void TestInstallRun::neverWritesThroughAPlantedLink()
 {
     Installation setup;
     const QByteArray fresh = setup.addSource(QStringLiteral("a.scn"), 5000);
+    setup.addSource(QStringLiteral("b.scn"), 3000);
     setup.openAndTickAll();
     const QString victim = setup.world.writeFile(QStringLiteral("victim"), "untouched");
     const QString nowhere = setup.world.root() + QStringLiteral("/nowhere");
@@ -550,8 +551,13 @@ void TestInstallRun::neverWritesThroughAPlantedLink()
                          QStringLiteral("/.install-%1-").arg(QCoreApplication::applicationPid());
     QVERIFY(QFile::link(victim, stem + QStringLiteral("0.tmp")));
     QVERIFY(QFile::link(nowhere, stem + QStringLiteral("1.tmp")));
+    // A destination's name taken by a link that leads nowhere is asked about, not replaced.
+    QVERIFY(QFile::link(nowhere, setup.gameFolderPath() + QStringLiteral("/b.scn")));
+    setup.ui.answers = {SkipFile};
 
     QCOMPARE(setup.runCatchingError(), QString());
+    QCOMPARE(setup.ui.asked, QStringList{QStringLiteral("C:\\Game\\SCENARIO\\b.scn")});
+    QVERIFY(QFileInfo(setup.gameFolderPath() + QStringLiteral("/b.scn")).isSymLink());
     QCOMPARE(setup.installed(QStringLiteral("a.scn")), fresh);
     QFile planted(victim);
     QVERIFY(planted.open(QIODevice::ReadOnly));
