@@ -62,7 +62,9 @@ bool isPrefix(const QString& folder)
 
 std::optional<QString> prefixIn(const QString& folder)
 {
-    const QString clean = QDir::cleanPath(folder);
+    // Relative to the directory the program started in, which it leaves for the pack's.
+    const QString clean = QDir::cleanPath(
+        QDir::isRelativePath(folder) ? HostName::child(HostName::currentFolder(), folder) : folder);
     if (isPrefix(clean))
         return clean;
     const QString proton = clean + QStringLiteral("/pfx");

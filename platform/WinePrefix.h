@@ -17,7 +17,7 @@ void name(const QString& folder);
 // Whether the folder is a Wine prefix: it holds system.reg and a dosdevices folder.
 bool isPrefix(const QString& folder);
 // The prefix a folder stands for: the folder itself, or the prefix in its pfx folder, as Proton
-// keeps one in each compatdata/<id>; nullopt when it holds neither.
+// keeps one in each compatdata/<id>; nullopt when it holds neither. The path it gives is absolute.
 std::optional<QString> prefixIn(const QString& folder);
 
 // While a Scope lives, path() is its folder whatever WINEPREFIX says, so that the search for the

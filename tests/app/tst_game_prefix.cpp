@@ -81,6 +81,9 @@ void TestGamePrefix::decide_data()
     QTest::newRow("WINEPREFIX at a folder that is no prefix")
         << QStringList{"env:WINEPREFIX=$HOME/Games", "live:Games/aoe"}
         << QStringList{"not a prefix Games", "use Games/aoe"};
+    QTest::newRow("WINEPREFIX relative to the current directory, the home")
+        << QStringList{"env:WINEPREFIX=Games/aoe", "live:Games/aoe"}
+        << QStringList{"use Games/aoe"};
 }
 
 void TestGamePrefix::decide()
@@ -96,6 +99,7 @@ void TestGamePrefix::decide()
         qunsetenv(name);
     }
     qputenv("HOME", QFile::encodeName(home));
+    QDir::setCurrent(home);
     for (QString entry : world) {
         entry.replace("$HOME", home);
         const QString kind = entry.section(':', 0, 0), rest = entry.section(':', 1);
@@ -118,7 +122,7 @@ void TestGamePrefix::decide()
     QStringList seen;
     if (!decision.notAPrefix.isEmpty())
         seen << "not a prefix " + relative.relativeFilePath(decision.notAPrefix);
-    if (!decision.prefix.isEmpty())
+    if (QDir::isAbsolutePath(decision.prefix))
         seen << "use " + relative.relativeFilePath(decision.prefix);
     for (const GamePrefix::Candidate& choice : decision.choices)
         seen << "choose " + choice.prefix.frontEnd + ' ' +
