@@ -63,7 +63,8 @@ QList<Place> places(const Where& where)
     const QList<Drives::Mount> mounts = Drives::mounts(where.mountInfo);
     for (const QString& root : mediaRoots) {
         for (const Drives::Mount& mount : mounts) {
-            if (isWithin(mount.folder, root))
+            // The search runs before any window shows: a share whose server is gone would hang it.
+            if (isWithin(mount.folder, root) && !mount.fileSystem.mayKeepWaiting())
                 candidates.append(
                     {mount.folder,
                      Drives::deviceLabel(mount.fileSystem.source).value_or(QString())});

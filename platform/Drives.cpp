@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -139,6 +140,16 @@ std::optional<DriveType> typeFromRegistry(QChar letter)
 } // namespace
 
 namespace Drives {
+
+bool MountedFileSystem::mayKeepWaiting() const
+{
+    static const QSet<QString> waiting{
+        QStringLiteral("autofs"),     QStringLiteral("nfs"),         QStringLiteral("nfs4"),
+        QStringLiteral("cifs"),       QStringLiteral("smb3"),        QStringLiteral("smbfs"),
+        QStringLiteral("afs"),        QStringLiteral("ceph"),        QStringLiteral("9p"),
+        QStringLiteral("fuse.sshfs"), QStringLiteral("fuse.rclone"), QStringLiteral("davfs")};
+    return waiting.contains(type);
+}
 
 QList<Mount> mounts(const QByteArray& mountInfo)
 {

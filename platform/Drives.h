@@ -36,6 +36,9 @@ struct MountedFileSystem
 {
     QString type;
     QString source;
+    // Reached over the network, or mounted only when first touched: looking into it may wait
+    // long for a server that is gone or for the mount itself.
+    bool mayKeepWaiting() const;
 };
 std::optional<MountedFileSystem> mountedOn(const QByteArray& mountInfo, const QString& folder);
 

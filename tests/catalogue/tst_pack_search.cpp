@@ -33,6 +33,8 @@ void TestPackSearch::places_data()
                                                << QStringList{"executable", "mount", "cdrom"};
     QTest::newRow("a copy run from the medium counts once")
         << QStringList{"executable=mount"} << QStringList{"mount"};
+    QTest::newRow("a network share on /mnt is not looked into")
+        << QStringList{"share"} << QStringList{};
     QTest::newRow("none") << QStringList{} << QStringList{};
 }
 
@@ -46,8 +48,10 @@ void TestPackSearch::places()
         ::mount("tmpfs", "/mnt", "tmpfs", 0, "size=1m") != 0)
         QSKIP("no tmpfs can be mounted on /mnt here (needs root or CAP_SYS_ADMIN)");
     QTemporaryDir executable, cdrom;
-    const QMap<QString, QString> folders{
-        {"executable", executable.path()}, {"mount", "/mnt"}, {"cdrom", cdrom.path()}};
+    const QMap<QString, QString> folders{{"executable", executable.path()},
+                                         {"mount", "/mnt"},
+                                         {"share", "/mnt"},
+                                         {"cdrom", cdrom.path()}};
     PackSearch::Where where{executable.path(), {}, "nobody", {cdrom.path()}};
     for (const QString& pack : packs) {
         const QString at = folders.value(pack.section('=', -1));
@@ -56,6 +60,8 @@ void TestPackSearch::places()
             where.executableFolder = at;
     }
     where.mountInfo = Drives::mountInfo();
+    if (packs.contains("share")) // the tmpfs as a server's share shows in the mount table
+        where.mountInfo.replace(" - tmpfs tmpfs ", " - nfs4 server:/share ");
 
     QStringList seen;
     for (const PackSearch::Place& place : PackSearch::places(where))
