@@ -1,16 +1,18 @@
 #include "GamePrefix.h"
 
+#include "FileSystem.h"
 #include "GameFolder.h"
-#include "WinPath.h"
 #include "WinePrefix.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 
-namespace GamePrefix {
+namespace {
 
+using GamePrefix::Candidate;
+
+// The prefixes that hold the game, those whose game folder is on disk only when there are any.
 QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes)
 {
     QList<Candidate> found;
@@ -26,8 +28,7 @@ QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes)
         }
         if (candidate.gameFolder.isEmpty())
             continue;
-        const WinPath::HostPath host = WinPath::toHost(candidate.gameFolder);
-        candidate.gameFolderExists = host && QFileInfo(*host).isDir();
+        candidate.gameFolderExists = FileSystem::folderExists(candidate.gameFolder);
         found.append(candidate);
     }
     if (std::any_of(found.cbegin(), found.cend(),
@@ -35,6 +36,10 @@ QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes)
         found.removeIf([](const Candidate& candidate) { return !candidate.gameFolderExists; });
     return found;
 }
+
+} // namespace
+
+namespace GamePrefix {
 
 Decision decide(const PrefixSearch::Roots& roots)
 {
@@ -53,11 +58,6 @@ Decision decide(const PrefixSearch::Roots& roots)
     else if (found.size() > 1)
         decision.choices = found;
     return decision;
-}
-
-void use(const QString& prefix)
-{
-    WinePrefix::name(prefix);
 }
 
 } // namespace GamePrefix

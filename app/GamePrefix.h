@@ -27,15 +27,8 @@ struct Decision
     QString notAPrefix;
 };
 
-// The prefixes that hold the game, those whose game folder is on disk only when there are any.
-QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes);
-
 // A prefix $WINEPREFIX names is taken as it is, or its pfx folder (Proton's compatdata/<id>);
 // otherwise, or without it, the search decides.
 Decision decide(const PrefixSearch::Roots& roots);
-
-// Makes the prefix the machine for the rest of the run, as if the program had been started with
-// WINEPREFIX naming it; an empty one leaves ~/.wine or the bare machine.
-void use(const QString& prefix);
 
 } // namespace GamePrefix

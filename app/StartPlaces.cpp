@@ -6,6 +6,7 @@
 #include "Install_ChoiceForm.h"
 #include "PackSearch.h"
 #include "ScenarioTypes.h"
+#include "WinePrefix.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -99,7 +100,7 @@ void settle(const QStringList& arguments)
     if (!decision.notAPrefix.isEmpty())
         errorReporter().showError(
             QStringLiteral("%1 is not a Wine prefix").arg(decision.notAPrefix));
-    GamePrefix::use(decision.choices.isEmpty() ? decision.prefix : choosePrefix(decision.choices));
+    WinePrefix::name(decision.choices.isEmpty() ? decision.prefix : choosePrefix(decision.choices));
 
     QString pack = packFromArguments(arguments);
     if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath()))

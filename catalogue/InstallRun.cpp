@@ -52,6 +52,7 @@ public:
 
     qint64 write(const char* data, qint64 count) { return m_file.write(data, count); }
     void finish() { m_file.close(); }
+    bool isPlaced() const { return m_placed; }
 
     // False, with the file still pending, when the name was taken while the file was written.
     bool putInFreePlace(const QString& destinationName)
@@ -213,19 +214,16 @@ void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolde
         target.finish();
         if (existing) {
             target.replace(name);
-            m_filesPlaced = true;
-        } else if (target.putInFreePlace(name)) {
-            m_filesPlaced = true;
-        } else {
+        } else if (!target.putInFreePlace(name)) {
             // Another program saved a file of this name during the copy: a duplicate as any other.
             // An entry that gives no attributes (a link leading nowhere) is one too.
             const std::optional<quint32> newcomer = destination.attributes(name);
             if (mayWrite(destinationPath, newcomer.value_or(0))) {
                 refuseProtected(newcomer);
                 target.replace(name);
-                m_filesPlaced = true;
             }
         }
+        m_filesPlaced = m_filesPlaced || target.isPlaced();
     } catch (...) {
         m_ui.setOverallProgress(100);
         throw;

@@ -67,8 +67,9 @@ void VideoPlayer::open()
 
     const QString hostPath = WinPath::toHost(m_fileName).orThrow();
     // The back end would only say "Resource not found.", which tells a user nothing to look for.
-    const QString folder = QFileInfo(hostPath).absolutePath();
-    if (!QFileInfo(hostPath).isFile())
+    const QFileInfo file(hostPath);
+    const QString folder = file.absolutePath();
+    if (!file.isFile())
         throw Exception(tr("%1 was not found in %2").arg(m_fileName, folder));
     makePlayer();
 

@@ -184,6 +184,18 @@ Faults& faults()
     return state;
 }
 
+// What a failed attempt to take a free name says: true when an entry holds the name, false when
+// the file system lacks the call (one of lacking), and the caller tries another way; any other
+// failure is thrown.
+bool nameTaken(int error, std::initializer_list<int> lacking)
+{
+    if (error == EEXIST)
+        return true;
+    if (std::find(lacking.begin(), lacking.end(), error) == lacking.end())
+        throwErrno(error);
+    return false;
+}
+
 // Moves source to destination unless an entry is there. The kernel checks and renames in one
 // step, so a file that another program saves there at any moment is never replaced.
 bool moveToFreeName(const QByteArray& source, const QByteArray& destination)
@@ -192,11 +204,8 @@ bool moveToFreeName(const QByteArray& source, const QByteArray& destination)
         if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, destination.constData(),
                         RENAME_NOREPLACE) == 0)
             return true;
-        const int error = errno;
-        if (error == EEXIST)
+        if (nameTaken(errno, {EINVAL, ENOSYS, EOPNOTSUPP}))
             return false;
-        if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
-            throwErrno(error);
     }
     // File systems without that rename (NFS, some FUSE ones) still make a hard link only where
     // nothing is.
@@ -204,11 +213,8 @@ bool moveToFreeName(const QByteArray& source, const QByteArray& destination)
         ::unlink(source.constData()); // the file is in place; a failure leaves a hidden name too
         return true;
     }
-    const int error = errno;
-    if (error == EEXIST)
+    if (nameTaken(errno, {EPERM, EOPNOTSUPP, ENOSYS}))
         return false;
-    if (error != EPERM && error != EOPNOTSUPP && error != ENOSYS)
-        throwErrno(error);
     // Nor hard links: the name is checked just before the rename, the least gap left there.
     struct stat info;
     if (::lstat(destination.constData(), &info) == 0)
@@ -601,9 +607,6 @@ void WinFolder::renameFile(const QString& from, const QString& to) const
 bool WinFolder::renameToFreeName(const QString& from, const QString& to) const
 {
     const QString source = hostPathOrThrow(from);
-    struct stat info;
-    if (::lstat(encoded(source).constData(), &info) != 0)
-        throwErrno(errno);
     // A name in other letters is the same name to a Windows program; the exact name is left to
     // the rename, which checks it and renames in one step.
     const QString destination = hostPathOrThrow(to);
