@@ -85,25 +85,6 @@ QString canonicalFolder(QChar letter)
     return folder ? HostName::canonicalPath(*folder) : QString();
 }
 
-// udev names the links in /dev/disk/by-label after the label, with "\x20" for a blank and the like.
-QString unescapeUdevName(const QString& name)
-{
-    QString text;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] == QLatin1Char('\\') && i + 3 < name.size() &&
-            name[i + 1] == QLatin1Char('x')) {
-            bool ok = false;
-            const int code = name.mid(i + 2, 2).toInt(&ok, 16);
-            if (ok) {
-                text.append(QChar(code));
-                i += 3;
-                continue;
-            }
-        }
-        text.append(name[i]);
-    }
-    return text;
-}
 
 std::optional<QString> mountedLabel(const QString& folder)
 {
@@ -197,9 +178,28 @@ std::optional<QString> deviceLabel(const QString& source)
         byLabel.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
     for (const QFileInfo& link : links) {
         if (link.canonicalFilePath() == device)
-            return unescapeUdevName(link.fileName());
+            return decodeLabelName(link.fileName());
     }
     return std::nullopt;
+}
+
+QString decodeLabelName(const QString& name)
+{
+    QString text;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == QLatin1Char('\\') && i + 3 < name.size() &&
+            name[i + 1] == QLatin1Char('x')) {
+            bool ok = false;
+            const int code = name.mid(i + 2, 2).toInt(&ok, 16);
+            if (ok) {
+                text.append(QChar(code));
+                i += 3;
+                continue;
+            }
+        }
+        text.append(name[i]);
+    }
+    return text;
 }
 
 QList<QChar> letters()

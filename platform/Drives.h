@@ -54,4 +54,6 @@ QByteArray mountInfo();
 // The label of the file system a mount source (a device) holds, by its /dev/disk/by-label name;
 // nullopt when unknown.
 std::optional<QString> deviceLabel(const QString& source);
+// A label as udev names its link in /dev/disk/by-label: "\x20" for a blank and the like.
+QString decodeLabelName(const QString& name);
 } // namespace Drives
