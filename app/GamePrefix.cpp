@@ -12,24 +12,32 @@ namespace {
 
 using GamePrefix::Candidate;
 
-// The prefixes that hold the game, those whose game folder is on disk only when there are any.
-QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes)
+// What the prefix's registry says of the game. A damaged entry is reported when that prefix is
+// read for the game; here it only counts as no game.
+Candidate examined(const PrefixSearch::FoundPrefix& prefix)
 {
+    const WinePrefix::Scope scope(prefix.folder);
+    Candidate candidate{prefix, {}, false};
+    try {
+        candidate.gameFolder = GameFolder::readGameFolder();
+    } catch (const std::exception&) {
+        return candidate;
+    }
+    candidate.gameFolderExists =
+        !candidate.gameFolder.isEmpty() && FileSystem::folderExists(candidate.gameFolder);
+    return candidate;
+}
+
+// The prefixes that hold the game, those whose game folder is on disk only when there are any.
+QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes, Lookout& lookout)
+{
+    QList<Lookout::Look<Candidate>> looks;
+    for (const PrefixSearch::FoundPrefix& prefix : prefixes)
+        looks.append({prefix.folder, [prefix] { return examined(prefix); }});
     QList<Candidate> found;
-    for (const PrefixSearch::FoundPrefix& prefix : prefixes) {
-        const WinePrefix::Scope scope(prefix.folder);
-        Candidate candidate{prefix, {}, false};
-        // A damaged entry is reported when that prefix is read for the game; here it only
-        // counts as no game.
-        try {
-            candidate.gameFolder = GameFolder::readGameFolder();
-        } catch (const std::exception&) {
-            continue;
-        }
-        if (candidate.gameFolder.isEmpty())
-            continue;
-        candidate.gameFolderExists = FileSystem::folderExists(candidate.gameFolder);
-        found.append(candidate);
+    for (const std::optional<Candidate>& candidate : lookout.lookAll(looks)) {
+        if (candidate && !candidate->gameFolder.isEmpty())
+            found.append(*candidate);
     }
     if (std::any_of(found.cbegin(), found.cend(),
                     [](const Candidate& candidate) { return candidate.gameFolderExists; }))
@@ -41,7 +49,7 @@ QList<Candidate> holdingGame(const QList<PrefixSearch::FoundPrefix>& prefixes)
 
 namespace GamePrefix {
 
-Decision decide(const PrefixSearch::Roots& roots)
+Decision decide(const PrefixSearch::Roots& roots, Lookout& lookout)
 {
     Decision decision;
     const QString named = WinePrefix::namedInEnvironment();
@@ -52,7 +60,7 @@ Decision decide(const PrefixSearch::Roots& roots)
         }
         decision.notAPrefix = QDir::cleanPath(named);
     }
-    const QList<Candidate> found = holdingGame(PrefixSearch::prefixes(roots));
+    const QList<Candidate> found = holdingGame(PrefixSearch::prefixes(roots, lookout), lookout);
     if (found.size() == 1)
         decision.prefix = found.first().prefix.folder;
     else if (found.size() > 1)

@@ -28,7 +28,7 @@ struct Decision
 };
 
 // A prefix $WINEPREFIX names is taken as it is, or its pfx folder (Proton's compatdata/<id>);
-// otherwise, or without it, the search decides.
-Decision decide(const PrefixSearch::Roots& roots);
+// otherwise, or without it, the search decides, looking at each place through the lookout.
+Decision decide(const PrefixSearch::Roots& roots, Lookout& lookout);
 
 } // namespace GamePrefix

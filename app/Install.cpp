@@ -34,7 +34,10 @@ int main(int argc, char* argv[])
 
     // Started from a desktop menu, the program is neither in the pack's folder nor told the
     // game's prefix: both are found before the windows read them.
-    StartPlaces::settle(QApplication::arguments());
+    if (!StartPlaces::settle(QApplication::arguments())) {
+        setErrorReporter(nullptr);
+        return 0;
+    }
 
     // The windows live as long as the program. The ones the main window opens are made first, so
     // that it has them from the start; none shows until it is asked for, so the user sees nothing

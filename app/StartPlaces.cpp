@@ -6,6 +6,7 @@
 #include "Install_ChoiceForm.h"
 #include "PackSearch.h"
 #include "ScenarioTypes.h"
+#include "SearchNotice.h"
 #include "WinePrefix.h"
 
 #include <QDir>
@@ -59,9 +60,12 @@ QString askForPackFolder()
     return dialog.selectedFiles().constFirst();
 }
 
-QString findPack()
+QString findPack(Lookout& lookout)
 {
-    const QList<PackSearch::Place> places = PackSearch::places(PackSearch::Where::fromMachine());
+    const QList<PackSearch::Place> places =
+        PackSearch::places(PackSearch::Where::fromMachine(lookout), lookout);
+    if (lookout.givenUp())
+        return {};
     if (places.isEmpty())
         return askForPackFolder();
     if (places.size() == 1)
@@ -93,21 +97,37 @@ QString packFromArguments(const QStringList& arguments)
 
 namespace StartPlaces {
 
-void settle(const QStringList& arguments)
+bool settle(const QStringList& arguments)
 {
+    // Each search has a time of its own: one that waits for a place that does not answer
+    // leaves the other its whole time.
+    SearchNotice notice;
+    const auto whileWaiting = [&notice](const QString& place) {
+        return notice.whileWaiting(place);
+    };
+    notice.lookFor(QStringLiteral("the game's Wine prefix"));
+    Lookout prefixLookout(Lookout::standardBudget, whileWaiting);
     const GamePrefix::Decision decision =
-        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment());
+        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment(), prefixLookout);
+    if (notice.cancelled())
+        return false;
     if (!decision.notAPrefix.isEmpty())
         errorReporter().showError(
             QStringLiteral("%1 is not a Wine prefix").arg(decision.notAPrefix));
     WinePrefix::name(decision.choices.isEmpty() ? decision.prefix : choosePrefix(decision.choices));
 
     QString pack = packFromArguments(arguments);
-    if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath()))
-        pack = findPack();
+    if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath())) {
+        notice.lookFor(QStringLiteral("the scenario pack"));
+        Lookout packLookout(Lookout::standardBudget, whileWaiting);
+        pack = findPack(packLookout);
+        if (notice.cancelled())
+            return false;
+    }
     // Cancelled: the program carries on where it was started, as it always has.
     if (!pack.isEmpty())
         QDir::setCurrent(pack);
+    return true;
 }
 
 } // namespace StartPlaces

@@ -7,7 +7,8 @@
 // the pack's folder with WINEPREFIX set. Asks the user only when there is a real choice.
 namespace StartPlaces {
 
-// arguments: the program's, where the only one may name the pack's folder.
-void settle(const QStringList& arguments);
+// arguments: the program's, where the only one may name the pack's folder. False when the user
+// gave up the start while a search was waiting for a place.
+bool settle(const QStringList& arguments);
 
 } // namespace StartPlaces

@@ -4,6 +4,7 @@
 #include "FolderListings.h"
 #include "HostName.h"
 #include "ScenarioTypes.h"
+#include "WinePrefix.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -41,17 +42,26 @@ bool isPack(const QString& folder)
     });
 }
 
-Where Where::fromMachine()
+Where Where::fromMachine(Lookout& lookout)
 {
-    Where where{QCoreApplication::applicationDirPath(), Drives::mountInfo(), userName(), {}};
-    for (QChar letter : Drives::letters()) {
-        if (Drives::type(letter) == DriveType::CdRom)
-            where.cdRomFolders << *Drives::folder(letter);
-    }
-    return where;
+    // The drives' folders may lie anywhere, on a mount that no longer answers too.
+    const QStringList cdRomFolders =
+        lookout
+            .look<QStringList>(WinePrefix::path() + QStringLiteral("/dosdevices"),
+                               [prefix = WinePrefix::path()] {
+                                   const WinePrefix::Scope scope(prefix);
+                                   QStringList folders;
+                                   for (QChar letter : Drives::letters()) {
+                                       if (Drives::type(letter) == DriveType::CdRom)
+                                           folders << *Drives::folder(letter);
+                                   }
+                                   return folders;
+                               })
+            .value_or(QStringList());
+    return {QCoreApplication::applicationDirPath(), Drives::mountInfo(), userName(), cdRomFolders};
 }
 
-QList<Place> places(const Where& where)
+QList<Place> places(const Where& where, Lookout& lookout)
 {
     QList<Place> candidates{{where.executableFolder, QString()}};
     // A user's own media folders first; /media holds them too, so each mount is taken once.
@@ -63,7 +73,7 @@ QList<Place> places(const Where& where)
     const QList<Drives::Mount> mounts = Drives::mounts(where.mountInfo);
     for (const QString& root : mediaRoots) {
         for (const Drives::Mount& mount : mounts) {
-            // The search runs before any window shows: a share whose server is gone would hang it.
+            // A share whose server is gone would only cost the lookout's time: not looked at.
             if (isWithin(mount.folder, root) && !mount.fileSystem.mayKeepWaiting())
                 candidates.append(
                     {mount.folder,
@@ -73,14 +83,23 @@ QList<Place> places(const Where& where)
     for (const QString& folder : where.cdRomFolders)
         candidates.append({folder, QString()});
 
+    QList<Lookout::Look<QString>> looks;
+    for (const Place& candidate : candidates) {
+        const QString folder = candidate.folder;
+        looks.append({folder, [folder] {
+                          const QString canonical = HostName::canonicalPath(folder);
+                          return !canonical.isEmpty() && isPack(canonical) ? canonical : QString();
+                      }});
+    }
+    const QList<std::optional<QString>> packs = lookout.lookAll(looks);
     QList<Place> found;
     QSet<QString> seen;
-    for (const Place& candidate : candidates) {
-        const QString canonical = HostName::canonicalPath(candidate.folder);
-        if (canonical.isEmpty() || seen.contains(canonical) || !isPack(canonical))
+    for (qsizetype i = 0; i < packs.size(); ++i) {
+        const QString canonical = packs[i].value_or(QString());
+        if (canonical.isEmpty() || seen.contains(canonical))
             continue;
         seen.insert(canonical);
-        found.append({canonical, candidate.label});
+        found.append({canonical, candidates[i].label});
     }
     return found;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Lookout.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -22,7 +24,7 @@ struct Where
     QStringList cdRomFolders;
 
     // This process's: its executable, its mount table, its user, the chosen prefix's drives.
-    static Where fromMachine();
+    static Where fromMachine(Lookout& lookout);
 };
 
 struct Place
@@ -31,7 +33,8 @@ struct Place
     QString label; // the volume label or the drive, when known
 };
 
-// The pack folders found, each once, in the order they are looked at.
-QList<Place> places(const Where& where);
+// The pack folders found, each once, in the order they are looked at. A place that does not
+// answer within the lookout's time is passed over.
+QList<Place> places(const Where& where, Lookout& lookout);
 
 } // namespace PackSearch

@@ -3,6 +3,7 @@
 #include "HostName.h"
 #include "NameCase.h"
 #include "Registry.h"
+#include "SafeRead.h"
 #include "WinPath.h"
 #include "WinePrefix.h"
 
@@ -21,6 +22,9 @@
 #include <memory>
 
 namespace {
+
+// A label is a line of a few words: nothing past this is part of it.
+constexpr qint64 largestLabelFile = 4096;
 
 QString dosdevices()
 {
@@ -84,7 +88,6 @@ QString canonicalFolder(QChar letter)
     const std::optional<QString> folder = Drives::folder(letter);
     return folder ? HostName::canonicalPath(*folder) : QString();
 }
-
 
 std::optional<QString> mountedLabel(const QString& folder)
 {
@@ -276,10 +279,12 @@ std::optional<QString> label(QChar letter)
     if (!hasMedium(letter))
         return std::nullopt;
     const QString path = *folder(letter);
-    QFile labelFile(path + QStringLiteral("/.windows-label"));
-    if (labelFile.open(QIODevice::ReadOnly)) {
-        QByteArray firstLine = labelFile.readLine();
-        while (firstLine.endsWith('\n') || firstLine.endsWith('\r'))
+    // A label is one short line; the file may be anything a medium holds, a pipe or a link to
+    // a device among them.
+    if (const std::optional<QByteArray> text =
+            SafeRead::head(path + QStringLiteral("/.windows-label"), largestLabelFile)) {
+        QByteArray firstLine = text->left(text->indexOf('\n'));
+        while (firstLine.endsWith('\r'))
             firstLine.chop(1);
         return QString::fromUtf8(firstLine);
     }

@@ -126,26 +126,21 @@ public:
             ::close(m_notify);
     }
 
-    std::optional<QString> find(const QString& folder, const QString& name, bool wantFolder)
+    // The name in the folder open as descriptor, which this takes over. Called with the keeper's
+    // lock held, for folders on local file systems only.
+    std::optional<QString> find(const QString& folder, const QString& name, bool wantFolder,
+                                const struct stat& info, int descriptor)
     {
-        const QByteArray hostFolder = HostName::encode(folder);
         applyReportedChanges();
-        struct stat info;
-        if (::stat(hostFolder.constData(), &info) != 0)
-            return std::nullopt;
         if (Listing* kept = keptFor(info.st_dev, info.st_ino)) {
+            ::close(descriptor);
             kept->lastUse = ++m_uses;
             return kept->find(folder, name, wantFolder);
         }
-        const int descriptor = ::open(hostFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (descriptor < 0)
-            return std::nullopt;
         Listing listing;
-        if (::fstat(descriptor, &info) == 0) {
-            listing.device = info.st_dev;
-            listing.inode = info.st_ino;
-            listing.watch = watch(hostFolder, descriptor, info);
-        }
+        listing.device = info.st_dev;
+        listing.inode = info.st_ino;
+        listing.watch = watch(HostName::encode(folder), descriptor, info);
         // The watch is in place before the first name is read: a change made meanwhile is
         // reported, and applying it to names that already show it changes nothing.
         if (!listing.read(descriptor)) {
@@ -290,8 +285,19 @@ namespace FolderListings {
 std::optional<QString> findIgnoringCase(const QString& hostFolder, const QString& name,
                                         bool wantFolder)
 {
+    // Nothing that may wait in the kernel happens under the lock, which the searches' threads
+    // share: one held by a mount that no longer answers would hold them all.
+    const int descriptor =
+        ::open(HostName::encode(hostFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat info;
+    if (descriptor < 0 || ::fstat(descriptor, &info) != 0 || !reportsEveryChange(descriptor)) {
+        Listing listing;
+        return descriptor >= 0 && listing.read(descriptor)
+                   ? listing.find(hostFolder, name, wantFolder)
+                   : std::nullopt;
+    }
     const std::lock_guard lock(keeperLock());
-    return keeper().find(hostFolder, name, wantFolder);
+    return keeper().find(hostFolder, name, wantFolder, info, descriptor);
 }
 
 void forget()

@@ -123,4 +123,22 @@ inline QString canonicalPath(const QString& hostPath)
     return path ? decode(path.get()) : QString();
 }
 
+// The name as a person can read it on one line: each control character, a newline in a mount
+// point's name say, written as a C escape ("\n", "\x1b").
+inline QString printable(const QString& name)
+{
+    QString shown;
+    for (const QChar c : name) {
+        if (c == u'\n')
+            shown += QStringLiteral("\\n");
+        else if (c == u'\t')
+            shown += QStringLiteral("\\t");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 } // namespace HostName

@@ -2,24 +2,23 @@
 
 #include "FrontEndFiles.h"
 #include "HostName.h"
+#include "SafeRead.h"
 #include "WinePrefix.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
 namespace {
+
+using PrefixSearch::FoundPrefix;
 
 // Configuration files are small; a larger one is no configuration file of a front-end.
 constexpr qint64 largestConfiguration = 4 * 1024 * 1024;
 
 QByteArray readConfiguration(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestConfiguration)
-        return {};
-    return file.read(largestConfiguration);
+    return SafeRead::whole(path, largestConfiguration).value_or(QByteArray());
 }
 
 QString orDefault(const QString& variable, const QString& fallback)
@@ -57,33 +56,96 @@ QString withHome(const QString& path, const QString& home)
     return path;
 }
 
-class Collector
+// The folders named by each file of a kind in a folder.
+QStringList namedInFiles(const QString& folder, const QString& pattern, const QString& home,
+                         QStringList (*read)(const QByteArray&))
 {
-public:
-    explicit Collector(QList<PrefixSearch::FoundPrefix>& found) : m_found(found) {}
-
-    void add(const QString& frontEnd, const QString& folder)
-    {
-        const std::optional<QString> prefix = WinePrefix::prefixIn(folder);
-        if (!prefix)
-            return;
-        const QString canonical = HostName::canonicalPath(*prefix);
-        if (canonical.isEmpty() || m_seen.contains(canonical))
-            return;
-        m_seen.insert(canonical);
-        m_found.append({frontEnd, *prefix});
+    QStringList named;
+    for (const QString& file : filesIn(folder, pattern)) {
+        for (const QString& path : read(readConfiguration(file)))
+            named << withHome(path, home);
     }
+    return named;
+}
 
-    void addEach(const QString& frontEnd, const QStringList& folders)
-    {
-        for (const QString& folder : folders)
-            add(frontEnd, folder);
-    }
+QStringList lutrisPrefixes(const QByteArray& gameFile)
+{
+    const QString prefix = FrontEndFiles::lutrisPrefix(gameFile);
+    return prefix.isEmpty() ? QStringList() : QStringList{prefix};
+}
 
-private:
-    QList<PrefixSearch::FoundPrefix>& m_found;
-    QSet<QString> m_seen;
+// A folder that may be a prefix, and the front-end that keeps it there.
+struct Candidate
+{
+    QString frontEnd;
+    QString folder;
 };
+
+// A place the search looks at and what the look gives: folders that may be prefixes (for a
+// Steam installation, its libraries).
+using Places = QList<Lookout::Look<QStringList>>;
+
+struct Seen
+{
+    QString canonical; // empty when the folder is not there
+    QStringList found;
+};
+
+// Every look a thread of its own, so one place that does not answer holds no other.
+template <class Result>
+QList<Result> answered(Lookout& lookout, const QList<Lookout::Look<Result>>& looks)
+{
+    QList<Result> results;
+    for (const std::optional<Result>& result : lookout.lookAll(looks))
+        results << result.value_or(Result());
+    return results;
+}
+
+// Each Steam library's compatdata folders, each library once however often it is listed.
+QStringList steamCompatdata(Lookout& lookout, const QStringList& libraries)
+{
+    QList<Lookout::Look<Seen>> looks;
+    for (const QString& library : libraries)
+        looks.append({library, [library] {
+                          return Seen{
+                              HostName::canonicalPath(library),
+                              subfolders(library + QStringLiteral("/steamapps/compatdata"))};
+                      }});
+    QStringList folders;
+    QSet<QString> seen;
+    for (const Seen& library : answered(lookout, looks)) {
+        if (library.canonical.isEmpty() || seen.contains(library.canonical))
+            continue;
+        seen.insert(library.canonical);
+        folders << library.found;
+    }
+    return folders;
+}
+
+// The candidates that are prefixes, each once (the first front-end that names it keeps it).
+QList<FoundPrefix> verified(Lookout& lookout, const QList<Candidate>& candidates)
+{
+    QList<Lookout::Look<Seen>> looks;
+    for (const Candidate& candidate : candidates) {
+        const QString folder = candidate.folder;
+        looks.append(
+            {folder, [folder] {
+                 const std::optional<QString> prefix = WinePrefix::prefixIn(folder);
+                 return prefix ? Seen{HostName::canonicalPath(*prefix), {*prefix}} : Seen();
+             }});
+    }
+    const QList<Seen> looked = answered(lookout, looks);
+    QList<FoundPrefix> found;
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < looked.size(); ++i) {
+        const Seen& prefix = looked[i];
+        if (prefix.canonical.isEmpty() || seen.contains(prefix.canonical))
+            continue;
+        seen.insert(prefix.canonical);
+        found.append({candidates[i].frontEnd, prefix.found.constFirst()});
+    }
+    return found;
+}
 
 } // namespace
 
@@ -105,68 +167,91 @@ QString FoundPrefix::name() const
     return info.fileName();
 }
 
-QList<FoundPrefix> prefixes(const Roots& roots)
+} // namespace PrefixSearch
+
+namespace {
+
+const QString steamFrontEnd = QStringLiteral("Steam (Proton)");
+
+// Each front-end's places, in the order their prefixes are offered. Steam's give its libraries.
+QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
 {
-    QList<FoundPrefix> found;
-    Collector collect(found);
     const QString& home = roots.home;
     const QString flatpak = home + QStringLiteral("/.var/app/");
+    // Each front-end's places, in the order their prefixes are offered.
+    QList<QPair<QString, Places>> frontEnds;
+    const auto listed = [](const QString& folder) {
+        return Lookout::Look<QStringList>{folder, [folder] { return subfolders(folder); }};
+    };
+    const auto named = [&home](const QString& folder, const QString& pattern,
+                               QStringList (*read)(const QByteArray&)) {
+        return Lookout::Look<QStringList>{
+            folder, [=] { return namedInFiles(folder, pattern, home, read); }};
+    };
 
-    collect.add(QStringLiteral("Wine"), home + QStringLiteral("/.wine"));
-    collect.addEach(QStringLiteral("winetricks"),
-                    subfolders(roots.dataHome + QStringLiteral("/wineprefixes")));
-
-    for (const QString& games :
-         {roots.dataHome + QStringLiteral("/lutris/games"),
-          roots.configHome + QStringLiteral("/lutris/games"),
-          flatpak + QStringLiteral("net.lutris.Lutris/data/lutris/games"),
-          flatpak + QStringLiteral("net.lutris.Lutris/config/lutris/games")}) {
-        for (const QString& file : filesIn(games, QStringLiteral("*.yml"))) {
-            const QString prefix = FrontEndFiles::lutrisPrefix(readConfiguration(file));
-            if (!prefix.isEmpty())
-                collect.add(QStringLiteral("Lutris"), withHome(prefix, home));
-        }
-    }
-    collect.addEach(QStringLiteral("Lutris"), subfolders(home + QStringLiteral("/Games")));
-
-    for (const QString& bottles :
-         {roots.dataHome + QStringLiteral("/bottles/bottles"),
-          flatpak + QStringLiteral("com.usebottles.bottles/data/bottles/bottles")})
-        collect.addEach(QStringLiteral("Bottles"), subfolders(bottles));
-
+    const QString wine = home + QStringLiteral("/.wine");
+    frontEnds.append({QStringLiteral("Wine"), {{wine, [wine] { return QStringList{wine}; }}}});
+    frontEnds.append(
+        {QStringLiteral("winetricks"), {listed(roots.dataHome + QStringLiteral("/wineprefixes"))}});
+    Places lutris;
+    for (const QString& games : {roots.dataHome + QStringLiteral("/lutris/games"),
+                                 roots.configHome + QStringLiteral("/lutris/games"),
+                                 flatpak + QStringLiteral("net.lutris.Lutris/data/lutris/games"),
+                                 flatpak + QStringLiteral("net.lutris.Lutris/config/lutris/games")})
+        lutris << named(games, QStringLiteral("*.yml"), lutrisPrefixes);
+    lutris << listed(home + QStringLiteral("/Games"));
+    frontEnds.append({QStringLiteral("Lutris"), lutris});
+    frontEnds.append(
+        {QStringLiteral("Bottles"),
+         {listed(roots.dataHome + QStringLiteral("/bottles/bottles")),
+          listed(flatpak + QStringLiteral("com.usebottles.bottles/data/bottles/bottles"))}});
+    Places heroic;
     for (const QString& configs :
          {roots.configHome + QStringLiteral("/heroic/GamesConfig"),
-          flatpak + QStringLiteral("com.heroicgameslauncher.hgl/config/heroic/GamesConfig")}) {
-        for (const QString& file : filesIn(configs, QStringLiteral("*.json"))) {
-            for (const QString& prefix : FrontEndFiles::heroicPrefixes(readConfiguration(file)))
-                collect.add(QStringLiteral("Heroic"), withHome(prefix, home));
-        }
-    }
-    collect.addEach(QStringLiteral("Heroic"),
-                    subfolders(home + QStringLiteral("/Games/Heroic/Prefixes/default")));
-
-    collect.addEach(QStringLiteral("PlayOnLinux"),
-                    subfolders(home + QStringLiteral("/.PlayOnLinux/wineprefix")));
-
-    QSet<QString> librariesSeen;
-    for (const QString& steam :
+          flatpak + QStringLiteral("com.heroicgameslauncher.hgl/config/heroic/GamesConfig")})
+        heroic << named(configs, QStringLiteral("*.json"), FrontEndFiles::heroicPrefixes);
+    heroic << listed(home + QStringLiteral("/Games/Heroic/Prefixes/default"));
+    frontEnds.append({QStringLiteral("Heroic"), heroic});
+    frontEnds.append({QStringLiteral("PlayOnLinux"),
+                      {listed(home + QStringLiteral("/.PlayOnLinux/wineprefix"))}});
+    Places steamLibraries;
+    for (const QString& installation :
          {roots.dataHome + QStringLiteral("/Steam"), home + QStringLiteral("/.steam/steam"),
           flatpak + QStringLiteral("com.valvesoftware.Steam/.local/share/Steam")}) {
-        const QStringList libraries =
-            QStringList{steam} + FrontEndFiles::steamLibraries(readConfiguration(
-                                     steam + QStringLiteral("/steamapps/libraryfolders.vdf")));
-        for (const QString& library : libraries) {
-            const QString canonical = HostName::canonicalPath(library);
-            if (canonical.isEmpty() || librariesSeen.contains(canonical))
-                continue;
-            librariesSeen.insert(canonical);
-            collect.addEach(QStringLiteral("Steam (Proton)"),
-                            subfolders(library + QStringLiteral("/steamapps/compatdata")));
-        }
+        const QString list = installation + QStringLiteral("/steamapps/libraryfolders.vdf");
+        steamLibraries.append({list, [installation, list] {
+                                   return QStringList{installation} +
+                                          FrontEndFiles::steamLibraries(readConfiguration(list));
+                               }});
     }
+    frontEnds.append({steamFrontEnd, steamLibraries});
+    frontEnds.append({QStringLiteral("CrossOver"), {listed(home + QStringLiteral("/.cxoffice"))}});
+    return frontEnds;
+}
 
-    collect.addEach(QStringLiteral("CrossOver"), subfolders(home + QStringLiteral("/.cxoffice")));
-    return found;
+} // namespace
+
+namespace PrefixSearch {
+
+QList<FoundPrefix> prefixes(const Roots& roots, Lookout& lookout)
+{
+    const QList<QPair<QString, Places>> frontEnds = frontEndPlaces(roots);
+    Places places;
+    for (const auto& [frontEnd, its] : frontEnds)
+        places << its;
+    const QList<QStringList> looked = answered(lookout, places);
+    QList<Candidate> candidates;
+    qsizetype next = 0;
+    for (const auto& [frontEnd, its] : frontEnds) {
+        QStringList folders;
+        for (qsizetype i = 0; i < its.size(); ++i)
+            folders << looked[next++];
+        if (frontEnd == steamFrontEnd)
+            folders = steamCompatdata(lookout, folders);
+        for (const QString& folder : folders)
+            candidates.append({frontEnd, folder});
+    }
+    return verified(lookout, candidates);
 }
 
 } // namespace PrefixSearch

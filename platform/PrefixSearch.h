@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Lookout.h"
+
 #include <QList>
 #include <QString>
 
@@ -27,7 +29,8 @@ struct FoundPrefix
 };
 
 // Every prefix found, each once (the first front-end that names it keeps it), in this order:
-// Wine, winetricks, Lutris, Bottles, Heroic, PlayOnLinux, Steam (Proton), CrossOver.
-QList<FoundPrefix> prefixes(const Roots& roots);
+// Wine, winetricks, Lutris, Bottles, Heroic, PlayOnLinux, Steam (Proton), CrossOver. Every place
+// is looked at through the lookout: one that does not answer in time counts as holding nothing.
+QList<FoundPrefix> prefixes(const Roots& roots, Lookout& lookout);
 
 } // namespace PrefixSearch

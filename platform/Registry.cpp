@@ -2,10 +2,10 @@
 
 #include "Errors.h"
 #include "NameCase.h"
+#include "SafeRead.h"
 #include "WinePrefix.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStringView>
@@ -267,23 +267,28 @@ RegistryValue decodeData(QStringView data)
 // ---------------------------------------------------------------------------------------------
 // The file, scanned line by line
 
+// Reads a registry file a line at a time through a buffer of its own, so that a file of any
+// size costs the buffer's memory and the time to reach what is looked for. A line (a view into
+// the buffer) stays valid until the next call.
 class LineReader
 {
 public:
-    explicit LineReader(const QByteArray& bytes)
-        : m_data(bytes.constData()), m_end(bytes.constData() + bytes.size())
-    {
-    }
+    explicit LineReader(std::optional<SafeRead::Stream> file) : m_file(std::move(file)) {}
 
-    bool atEnd() const { return m_data >= m_end; }
+    bool atEnd() { return m_begin == m_end && !fill(); }
 
     // Whether the line last returned ended with a newline: the last line of a cut file does not.
     bool lastLineEnded() const { return m_lastLineEnded; }
 
-    QByteArrayView peek() const
+    QByteArrayView peek()
     {
-        LineReader copy = *this;
-        return copy.next();
+        const bool ended = m_lastLineEnded;
+        const char before = m_before;
+        const QByteArrayView line = next();
+        m_begin = line.data() - m_buffer.data();
+        m_lastLineEnded = ended;
+        m_before = before;
+        return line;
     }
 
     // Moves to the next line that opens a section ("[Key]"), passing over the value lines
@@ -291,32 +296,45 @@ public:
     // thousand of them. False when no section follows.
     bool skipToSection()
     {
-        if (m_data < m_end && *m_data == '[')
-            return true;
-        // A bracket is rare elsewhere, and memchr is far quicker than a search for "\n[".
-        for (const char* from = m_data; from < m_end;) {
-            const char* bracket =
-                static_cast<const char*>(std::memchr(from, '[', size_t(m_end - from)));
-            if (bracket == nullptr)
-                break;
-            if (bracket[-1] == '\n') {
-                m_data = bracket;
-                return true;
+        while (!atEnd()) {
+            // A bracket is rare elsewhere, and memchr is far quicker than a search for "\n[".
+            for (qsizetype from = m_begin; from < m_end;) {
+                const char* bracket = static_cast<const char*>(
+                    std::memchr(m_buffer.data() + from, '[', size_t(m_end - from)));
+                if (bracket == nullptr)
+                    break;
+                const qsizetype at = bracket - m_buffer.data();
+                if (byteBefore(at) == '\n') {
+                    m_begin = at;
+                    return true;
+                }
+                from = at + 1;
             }
-            from = bracket + 1;
+            m_before = m_buffer[m_end - 1];
+            m_begin = m_end;
         }
-        m_data = m_end;
         return false;
     }
 
     // The next line without its end ("\n" or "\r\n").
     QByteArrayView next()
     {
-        const char* start = m_data;
-        const char* newline =
-            static_cast<const char*>(std::memchr(start, '\n', size_t(m_end - start)));
-        const char* stop = newline != nullptr ? newline : m_end;
-        m_data = newline != nullptr ? newline + 1 : m_end;
+        qsizetype searched = m_begin;
+        const char* newline = nullptr;
+        while (true) {
+            newline = static_cast<const char*>(
+                std::memchr(m_buffer.data() + searched, '\n', size_t(m_end - searched)));
+            if (newline != nullptr)
+                break;
+            searched = m_end - m_begin;
+            if (!fill())
+                break;
+            searched += m_begin;
+        }
+        const char* start = m_buffer.data() + m_begin;
+        const char* stop = newline != nullptr ? newline : m_buffer.data() + m_end;
+        m_begin = newline != nullptr ? newline + 1 - m_buffer.data() : m_end;
+        m_before = m_begin > 0 ? m_buffer[m_begin - 1] : m_before;
         m_lastLineEnded = newline != nullptr;
         if (stop > start && stop[-1] == '\r')
             --stop;
@@ -324,8 +342,38 @@ public:
     }
 
 private:
-    const char* m_data;
-    const char* m_end;
+    static constexpr qsizetype chunk = 64 * 1024;
+
+    char byteBefore(qsizetype at) const { return at > 0 ? m_buffer[at - 1] : m_before; }
+
+    // Moves what is left to the front of the buffer and reads more behind it, growing the buffer
+    // only for a line longer than it. False at the end of the file.
+    bool fill()
+    {
+        if (!m_file)
+            return false;
+        if (m_begin > 0) {
+            m_before = m_buffer[m_begin - 1];
+            m_buffer.remove(0, m_begin);
+            m_end -= m_begin;
+            m_begin = 0;
+        }
+        if (m_buffer.size() - m_end < chunk)
+            m_buffer.resize(m_end + chunk);
+        const qint64 got = m_file->read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (got <= 0) {
+            m_file.reset();
+            return false;
+        }
+        m_end += got;
+        return true;
+    }
+
+    std::optional<SafeRead::Stream> m_file;
+    QByteArray m_buffer;
+    qsizetype m_begin = 0;
+    qsizetype m_end = 0;
+    char m_before = '\n'; // the byte before m_begin once it has left the buffer
     bool m_lastLineEnded = true;
 };
 
@@ -436,10 +484,9 @@ struct FoundKey
 // Looks for keys in a registry file's text, in one pass; the first of `paths` that exists is
 // the one found. A key without a section of its own exists when a section lies below it (Wine
 // writes no section for a key that holds only subkeys).
-FoundKey findKey(const QByteArray& file, const QStringList& paths)
+FoundKey findKey(LineReader& reader, const QStringList& paths)
 {
     QList<FoundKey> found(paths.size());
-    LineReader reader(file);
     while (reader.skipToSection()) {
         const QByteArrayView line = reader.next();
         for (qsizetype i = 0; i < paths.size(); ++i) {
@@ -462,26 +509,23 @@ FoundKey findKey(const QByteArray& file, const QStringList& paths)
     return {};
 }
 
-FoundKey findKey(const QByteArray& file, const QString& path)
+// The registry file of the prefix, to be read from its start.
+LineReader openFile(const QString& fileName)
 {
-    return findKey(file, QStringList{path});
+    return LineReader(SafeRead::Stream::open(QDir(WinePrefix::path()).filePath(fileName)));
 }
 
-QByteArray readFile(const QString& fileName)
+FoundKey findKey(const QString& fileName, const QString& path)
 {
-    QFile file(QDir(WinePrefix::path()).filePath(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    LineReader reader = openFile(fileName);
+    return findKey(reader, QStringList{path});
 }
 
-bool isWin64(const QByteArray& systemReg)
+// Reads the lines before the first section; whether one of them says "#arch=win64".
+bool readIsWin64(LineReader& reader)
 {
-    LineReader reader(systemReg);
-    while (!reader.atEnd()) {
+    while (!reader.atEnd() && !reader.peek().startsWith('[')) {
         const QByteArrayView line = reader.next();
-        if (line.startsWith('['))
-            return false;
         if (line.startsWith("#arch="))
             return line.sliced(6).trimmed() == "win64";
     }
@@ -546,12 +590,13 @@ FoundKey findBareKey(RegistryRoot root, const QString& path)
     return found;
 }
 
-FoundKey findInFile(const QByteArray& file, const QString& path, bool view32)
+FoundKey findInSystem(const QString& path, bool view32)
 {
-    const QString redirected = view32 && isWin64(file) ? wow6432Path(path) : QString();
+    LineReader reader = openFile(QStringLiteral("system.reg"));
+    const QString redirected = view32 && readIsWin64(reader) ? wow6432Path(path) : QString();
     if (redirected.isEmpty())
-        return findKey(file, path);
-    return findKey(file, QStringList{redirected, path});
+        return findKey(reader, QStringList{path});
+    return findKey(reader, QStringList{redirected, path});
 }
 
 } // namespace
@@ -565,16 +610,16 @@ std::optional<RegistryKey> RegistryKey::open(RegistryRoot root, const QString& p
     } else {
         switch (root) {
         case RegistryRoot::LocalMachine:
-            found = findInFile(readFile(QStringLiteral("system.reg")), wanted, view32);
+            found = findInSystem(wanted, view32);
             break;
         case RegistryRoot::CurrentUser:
             // The user's software is shared by both views.
-            found = findKey(readFile(QStringLiteral("user.reg")), wanted);
+            found = findKey(QStringLiteral("user.reg"), wanted);
             break;
         case RegistryRoot::ClassesRoot: {
             const QString classes = normalisedPath(QStringLiteral("Software\\Classes\\") + wanted);
-            FoundKey machine = findKey(readFile(QStringLiteral("system.reg")), classes);
-            const FoundKey user = findKey(readFile(QStringLiteral("user.reg")), classes);
+            FoundKey machine = findKey(QStringLiteral("system.reg"), classes);
+            const FoundKey user = findKey(QStringLiteral("user.reg"), classes);
             // The user's classes overlay the machine's, value by value.
             found.exists = machine.exists || user.exists;
             found.values = machine.values;

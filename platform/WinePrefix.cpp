@@ -9,7 +9,8 @@
 
 namespace {
 
-std::optional<QString> scopedPath;
+// Per thread: the search reads many prefixes at once, each on a thread of its own.
+thread_local std::optional<QString> scopedPath;
 
 bool hasEntry(const QString& path, mode_t type)
 {

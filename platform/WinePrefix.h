@@ -20,8 +20,8 @@ bool isPrefix(const QString& folder);
 // keeps one in each compatdata/<id>; nullopt when it holds neither. The path it gives is absolute.
 std::optional<QString> prefixIn(const QString& folder);
 
-// While a Scope lives, path() is its folder whatever WINEPREFIX says, so that the search for the
-// game reads each prefix through the same code that reads the machine's.
+// While a Scope lives, path() is its folder on its thread whatever WINEPREFIX says, so that the
+// search for the game reads each prefix through the same code that reads the machine's.
 class Scope
 {
 public:

@@ -113,8 +113,9 @@ void TestGamePrefix::decide()
         }
     }
 
+    Lookout lookout;
     const GamePrefix::Decision decision =
-        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment());
+        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment(), lookout);
     for (qsizetype i = 0; i < variables.size(); ++i)
         saved[i] ? qputenv(variables[i], *saved[i]) : qunsetenv(variables[i]);
 

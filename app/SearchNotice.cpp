@@ -1,0 +1,70 @@
+#include "SearchNotice.h"
+
+#include "DialogLook.h"
+#include "HostName.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A wait shorter than this shows nothing: most starts find everything at once.
+constexpr qint64 quietMilliseconds = 400;
+
+} // namespace
+
+SearchNotice::SearchNotice() : QWidget(nullptr, DialogLook::dialogFlags), m_text(new QLabel(this))
+{
+    setWindowTitle(QCoreApplication::applicationName());
+    m_text->setWordWrap(true);
+    m_text->setMinimumWidth(360);
+    auto* busy = new QProgressBar(this);
+    busy->setRange(0, 0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SearchNotice::cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(busy);
+    layout->addWidget(buttons);
+}
+
+void SearchNotice::lookFor(const QString& what)
+{
+    m_what = what;
+    m_waiting.invalidate();
+}
+
+bool SearchNotice::whileWaiting(const QString& place)
+{
+    if (!m_waiting.isValid())
+        m_waiting.start();
+    if (m_waiting.elapsed() >= quietMilliseconds) {
+        // Any control character in a place's name is shown escaped: a newline would make two.
+        m_text->setText(QStringLiteral("Looking for %1...\nWaiting for %2")
+                            .arg(m_what, HostName::printable(place)));
+        if (!isVisible()) {
+            adjustSize();
+            DialogLook::centreOnScreen(this);
+            show();
+        }
+    }
+    QCoreApplication::processEvents();
+    return !m_cancelled;
+}
+
+void SearchNotice::closeEvent(QCloseEvent* event)
+{
+    cancel();
+    event->accept();
+}
+
+void SearchNotice::cancel()
+{
+    m_cancelled = true;
+    hide();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+class QLabel;
+
+// The small window that tells the user what the start-up searches are waiting for, when a place
+// takes more than a moment to answer (a disk spinning up, a network mount), so that the program
+// is never a silent process with no window. Cancel, or closing it, gives up the start.
+class SearchNotice : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SearchNotice();
+
+    // What is being looked for, from now on: "the game's Wine prefix", "the scenario pack".
+    void lookFor(const QString& what);
+    // The lookout's hook: shows the notice once a wait has lasted a moment, names the place it
+    // waits for and handles the window's events; false once the user has given up.
+    bool whileWaiting(const QString& place);
+    bool cancelled() const { return m_cancelled; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void cancel();
+
+    QLabel* m_text;
+    QString m_what;
+    QElapsedTimer m_waiting;
+    bool m_cancelled = false;
+};

@@ -1,0 +1,52 @@
+#include "Lookout.h"
+
+#include "HostName.h"
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// Short enough that a window shown meanwhile stays responsive.
+constexpr std::chrono::milliseconds pollInterval{15};
+
+} // namespace
+
+Lookout::Lookout(std::chrono::milliseconds budget, WhileWaiting whileWaiting)
+    : m_deadline(Clock::now() + budget), m_whileWaiting(std::move(whileWaiting))
+{
+}
+
+bool Lookout::waitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& answered,
+                        const std::function<bool()>& finished,
+                        const std::function<QString()>& waiting)
+{
+    while (!finished()) {
+        if (Clock::now() >= m_deadline)
+            return false;
+        if (!m_whileWaiting) {
+            answered.wait_until(lock, m_deadline);
+            continue;
+        }
+        answered.wait_for(lock, pollInterval);
+        if (finished())
+            break;
+        const QString place = waiting();
+        lock.unlock();
+        const bool goOn = m_whileWaiting(place);
+        lock.lock();
+        if (!goOn) {
+            m_givenUp = true;
+            m_deadline = Clock::now();
+            return false;
+        }
+    }
+    return true;
+}
+
+void Lookout::reportPassedOver(const QString& place)
+{
+    std::fprintf(stderr, "%s: %s did not answer in time and is passed over.\n",
+                 program_invocation_short_name,
+                 HostName::encode(HostName::printable(place)).constData());
+}

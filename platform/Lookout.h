@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+// Looks at places the program does not own and that may never answer: a mount whose server is
+// gone, a disk that is spinning up, a folder on either. Each look runs on a thread of its own,
+// and the caller waits for a batch of them together until the lookout's deadline. A look that
+// has not answered by then is passed over: its place is named on standard error, and its thread,
+// which may be held in the kernel, ends whenever the place answers, or with the program. A look
+// therefore owns all it uses: it captures by value, never a reference to the caller's state.
+// No widgets here.
+class Lookout
+{
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // Long enough for a sleeping disk to spin up, short enough for a first window within 5 s.
+    static constexpr std::chrono::milliseconds standardBudget{3000};
+
+    template <class Result> struct Look
+    {
+        QString place; // the folder or file looked at, as the user would find it
+        std::function<Result()> work;
+    };
+
+    // Called every few milliseconds while the caller waits, with the place of a look that has
+    // not answered yet, so that a window can show what is being waited for; false gives up the
+    // wait, this one and every later one of the lookout, as if the deadline had come.
+    using WhileWaiting = std::function<bool(const QString& place)>;
+
+    explicit Lookout(std::chrono::milliseconds budget = standardBudget,
+                     WhileWaiting whileWaiting = {});
+
+    // The looks' results in their order; nullopt for a look that missed the deadline (or threw).
+    template <class Result> QList<std::optional<Result>> lookAll(const QList<Look<Result>>& looks);
+
+    // One look, for a place looked at alone.
+    template <class Result>
+    std::optional<Result> look(const QString& place, std::function<Result()> work)
+    {
+        return lookAll<Result>({{place, std::move(work)}}).constFirst();
+    }
+
+    bool deadlinePassed() const { return Clock::now() >= m_deadline; }
+    bool givenUp() const { return m_givenUp; }
+
+    // Looks of any lookout still held somewhere, answered too late or not at all.
+    static int unanswered() { return s_unanswered.load(); }
+
+private:
+    template <class Result> struct Batch
+    {
+        std::mutex mutex;
+        std::condition_variable answered;
+        QList<std::optional<Result>> results;
+        QList<bool> done;
+        qsizetype pending = 0;
+    };
+
+    template <class Result>
+    static void run(std::shared_ptr<Batch<Result>> batch, qsizetype index,
+                    std::function<Result()> work);
+    // Waits until `finished` or the deadline, calling the hook between short waits; false when
+    // the deadline came first.
+    bool waitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& answered,
+                   const std::function<bool()>& finished, const std::function<QString()>& waiting);
+    static void reportPassedOver(const QString& place);
+
+    Clock::time_point m_deadline;
+    WhileWaiting m_whileWaiting;
+    bool m_givenUp = false;
+    static inline std::atomic<int> s_unanswered{0};
+};
+
+template <class Result>
+void Lookout::run(std::shared_ptr<Batch<Result>> batch, qsizetype index,
+                  std::function<Result()> work)
+{
+    std::optional<Result> result;
+    try {
+        result = work();
+    } catch (...) {
+        // A look that fails found nothing, as a place that holds nothing.
+    }
+    const std::lock_guard<std::mutex> lock(batch->mutex);
+    batch->results[index] = std::move(result);
+    batch->done[index] = true;
+    --batch->pending;
+    --s_unanswered;
+    batch->answered.notify_all();
+}
+
+template <class Result>
+QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
+{
+    auto batch = std::make_shared<Batch<Result>>();
+    batch->results.resize(looks.size());
+    batch->done.fill(false, looks.size());
+    batch->pending = looks.size();
+    s_unanswered += int(looks.size());
+    for (qsizetype i = 0; i < looks.size(); ++i)
+        std::thread(&Lookout::run<Result>, batch, i, looks[i].work).detach();
+
+    std::unique_lock<std::mutex> lock(batch->mutex);
+    const auto firstWaiting = [&] {
+        const qsizetype index = batch->done.indexOf(false);
+        return index < 0 ? QString() : looks[index].place;
+    };
+    if (!waitUntil(
+            lock, batch->answered, [&] { return batch->pending == 0; }, firstWaiting) &&
+        !m_givenUp) {
+        for (qsizetype i = 0; i < looks.size(); ++i) {
+            if (!batch->done[i])
+                reportPassedOver(looks[i].place);
+        }
+    }
+    // What answers later is kept by the batch alone, which the last thread frees.
+    return batch->results;
+}
