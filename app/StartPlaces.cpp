@@ -99,16 +99,12 @@ namespace StartPlaces {
 
 bool settle(const QStringList& arguments)
 {
-    // Each search has a time of its own: one that waits for a place that does not answer
-    // leaves the other its whole time.
     SearchNotice notice;
-    const auto whileWaiting = [&notice](const QString& place) {
-        return notice.whileWaiting(place);
-    };
+    Lookout lookout(Lookout::standardBudget,
+                    [&notice](const QString& place) { return notice.whileWaiting(place); });
     notice.lookFor(QStringLiteral("the game's Wine prefix"));
-    Lookout prefixLookout(Lookout::standardBudget, whileWaiting);
     const GamePrefix::Decision decision =
-        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment(), prefixLookout);
+        GamePrefix::decide(PrefixSearch::Roots::fromEnvironment(), lookout);
     if (notice.cancelled())
         return false;
     if (!decision.notAPrefix.isEmpty())
@@ -119,8 +115,7 @@ bool settle(const QStringList& arguments)
     QString pack = packFromArguments(arguments);
     if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath())) {
         notice.lookFor(QStringLiteral("the scenario pack"));
-        Lookout packLookout(Lookout::standardBudget, whileWaiting);
-        pack = findPack(packLookout);
+        pack = findPack(lookout);
         if (notice.cancelled())
             return false;
     }

@@ -5,10 +5,13 @@
 #include "Drives.h"
 #include "FileSystem.h"
 #include "Guarded.h"
+#include "Lookout.h"
 #include "NameCase.h"
 #include "Registry.h"
 #include "WinPath.h"
+#include "WinePrefix.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -85,6 +88,46 @@ int driveImage(DriveType type)
     default:
         return TDirectoryTree::FixedDriveImage;
     }
+}
+
+// What a drive's node shows. Each drive is surveyed on a thread of its own, since a drive may be
+// a medium or a mount that no longer answers; one that does not answer in time shows its letter
+// alone, as a fixed drive, and is read when it is opened.
+struct DriveSurvey
+{
+    QString label;
+    DriveType type = DriveType::Fixed;
+    std::optional<QList<DirEntry>> folders; // nullopt: not read yet
+};
+
+DriveSurvey surveyDrive(QChar letter)
+{
+    DriveSurvey survey;
+    survey.type = Drives::type(letter);
+    if (Drives::isFloppyLetter(letter))
+        return survey;
+    survey.label = Drives::label(letter).value_or(QString());
+    survey.folders = WinFolder(QString(letter) + QStringLiteral(":\\"))
+                         .list(QStringLiteral("*.*"), ListFilter::Folders);
+    return survey;
+}
+
+QList<std::optional<DriveSurvey>> surveyDrives(const QList<QChar>& letters)
+{
+    QList<Lookout::Look<DriveSurvey>> looks;
+    const QString prefix = WinePrefix::path();
+    for (const QChar letter : letters) {
+        looks.append({Drives::folder(letter).value_or(QString(letter)), [letter, prefix] {
+                          const WinePrefix::Scope scope(prefix);
+                          return surveyDrive(letter);
+                      }});
+    }
+    // The window keeps painting meanwhile, but takes no input until the tree is built.
+    Lookout lookout(Lookout::standardBudget, [](const QString&) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    });
+    return lookout.lookAll(looks);
 }
 
 // Repainting stays off while the tree unfolds, so the user sees only the result.
@@ -285,21 +328,25 @@ void TDirectoryTree::BuildRoot()
     if (m_showRecycleBin)
         addRecycleBinNode();
 
-    for (const QChar letter : Drives::letters()) {
+    const QList<QChar> letters = Drives::letters();
+    const QList<std::optional<DriveSurvey>> surveys = surveyDrives(letters);
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const QChar letter = letters[i];
+        const DriveSurvey survey = surveys[i].value_or(DriveSurvey());
         QString label = QString(letter) + u':';
-        if (!Drives::isFloppyLetter(letter)) {
-            const auto volume = Drives::label(letter);
-            if (volume && !volume->isEmpty())
-                label += u'[' + *volume + u']';
-        }
-        const int image = driveImage(Drives::type(letter));
+        if (!survey.label.isEmpty())
+            label += u'[' + survey.label + u']';
+        const int image = driveImage(survey.type);
         QTreeWidgetItem* drive =
             addNode(m_myComputerNode, NodeKind::Drive, label, unfilled, image, image);
-        if (Drives::isFloppyLetter(letter)) {
+        // A floppy is never touched before it is opened, and a drive that did not answer is
+        // read when the user opens it.
+        if (survey.folders) {
+            addFolderNodes(WinFolder(QString(letter) + QStringLiteral(":\\")), *survey.folders,
+                           drive, 0, {});
+        } else {
             auto* placeholder = new QTreeWidgetItem(drive);
             placeholder->setData(0, KindRole, static_cast<int>(NodeKind::Placeholder));
-        } else {
-            AddSubfolders(WinFolder(QString(letter) + QStringLiteral(":\\")), drive, 0, {});
         }
     }
 
@@ -314,8 +361,16 @@ void TDirectoryTree::BuildRoot()
 void TDirectoryTree::AddSubfolders(const WinFolder& folder, QTreeWidgetItem* node, int depth,
                                    const QList<FileIdentity>& onTheWay)
 {
+    addFolderNodes(folder, folder.list(QStringLiteral("*.*"), ListFilter::Folders), node, depth,
+                   onTheWay);
+}
+
+void TDirectoryTree::addFolderNodes(const WinFolder& folder, const QList<DirEntry>& entries,
+                                    QTreeWidgetItem* node, int depth,
+                                    const QList<FileIdentity>& onTheWay)
+{
     std::vector<std::unique_ptr<QTreeWidgetItem>> made;
-    for (const DirEntry& entry : folder.list(QStringLiteral("*.*"), ListFilter::Folders)) {
+    for (const DirEntry& entry : entries) {
         constexpr quint32 unwanted = AttrHidden | AttrSystem | AttrVolumeLabel;
         if ((entry.attributes & unwanted) || !(entry.attributes & AttrDirectory) ||
             entry.name.startsWith(u'.'))

@@ -121,6 +121,9 @@ private:
     // one of the folders onTheWay up (a link back to one of them) is added but not read ahead.
     void AddSubfolders(const WinFolder& folder, QTreeWidgetItem* node, int depth,
                        const QList<FileIdentity>& onTheWay);
+    // The same with the folder's own entries already read.
+    void addFolderNodes(const WinFolder& folder, const QList<DirEntry>& entries,
+                        QTreeWidgetItem* node, int depth, const QList<FileIdentity>& onTheWay);
     QList<FileIdentity> foldersOnTheWayUp(const QTreeWidgetItem* node) const;
     void FillOnExpanding(QTreeWidgetItem* node);
     bool walkTo(const QString& path, QTreeWidgetItem** found);

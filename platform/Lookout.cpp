@@ -13,19 +13,19 @@ constexpr std::chrono::milliseconds pollInterval{15};
 } // namespace
 
 Lookout::Lookout(std::chrono::milliseconds budget, WhileWaiting whileWaiting)
-    : m_deadline(Clock::now() + budget), m_whileWaiting(std::move(whileWaiting))
+    : m_budget(budget), m_whileWaiting(std::move(whileWaiting))
 {
 }
 
-bool Lookout::waitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& answered,
-                        const std::function<bool()>& finished,
+bool Lookout::waitUntil(Clock::time_point deadline, std::unique_lock<std::mutex>& lock,
+                        std::condition_variable& answered, const std::function<bool()>& finished,
                         const std::function<QString()>& waiting)
 {
     while (!finished()) {
-        if (Clock::now() >= m_deadline)
+        if (Clock::now() >= deadline)
             return false;
         if (!m_whileWaiting) {
-            answered.wait_until(lock, m_deadline);
+            answered.wait_until(lock, deadline);
             continue;
         }
         answered.wait_for(lock, pollInterval);
@@ -37,7 +37,6 @@ bool Lookout::waitUntil(std::unique_lock<std::mutex>& lock, std::condition_varia
         lock.lock();
         if (!goOn) {
             m_givenUp = true;
-            m_deadline = Clock::now();
             return false;
         }
     }

@@ -14,10 +14,10 @@
 
 // Looks at places the program does not own and that may never answer: a mount whose server is
 // gone, a disk that is spinning up, a folder on either. Each look runs on a thread of its own,
-// and the caller waits for a batch of them together until the lookout's deadline. A look that
-// has not answered by then is passed over: its place is named on standard error, and its thread,
-// which may be held in the kernel, ends whenever the place answers, or with the program. A look
-// therefore owns all it uses: it captures by value, never a reference to the caller's state.
+// and the caller waits for a batch of them together, for the lookout's budget at most. A look
+// that has not answered by then is passed over: its place is named on standard error, and its
+// thread, which may be held in the kernel, ends whenever the place answers, or with the program. A
+// look therefore owns all it uses: it captures by value, never a reference to the caller's state.
 // No widgets here.
 class Lookout
 {
@@ -41,7 +41,9 @@ public:
     explicit Lookout(std::chrono::milliseconds budget = standardBudget,
                      WhileWaiting whileWaiting = {});
 
-    // The looks' results in their order; nullopt for a look that missed the deadline (or threw).
+    // The looks' results in their order; nullopt for a look that did not answer within the
+    // budget (or threw). Each batch has the whole budget: a place that does not answer costs
+    // the batch it is in, not the ones that follow.
     template <class Result> QList<std::optional<Result>> lookAll(const QList<Look<Result>>& looks);
 
     // One look, for a place looked at alone.
@@ -51,7 +53,6 @@ public:
         return lookAll<Result>({{place, std::move(work)}}).constFirst();
     }
 
-    bool deadlinePassed() const { return Clock::now() >= m_deadline; }
     bool givenUp() const { return m_givenUp; }
 
     // Looks of any lookout still held somewhere, answered too late or not at all.
@@ -71,12 +72,13 @@ private:
     static void run(std::shared_ptr<Batch<Result>> batch, qsizetype index,
                     std::function<Result()> work);
     // Waits until `finished` or the deadline, calling the hook between short waits; false when
-    // the deadline came first.
-    bool waitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& answered,
-                   const std::function<bool()>& finished, const std::function<QString()>& waiting);
+    // the deadline came first or the wait was given up.
+    bool waitUntil(Clock::time_point deadline, std::unique_lock<std::mutex>& lock,
+                   std::condition_variable& answered, const std::function<bool()>& finished,
+                   const std::function<QString()>& waiting);
     static void reportPassedOver(const QString& place);
 
-    Clock::time_point m_deadline;
+    std::chrono::milliseconds m_budget;
     WhileWaiting m_whileWaiting;
     bool m_givenUp = false;
     static inline std::atomic<int> s_unanswered{0};
@@ -103,6 +105,9 @@ void Lookout::run(std::shared_ptr<Batch<Result>> batch, qsizetype index,
 template <class Result>
 QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
 {
+    if (m_givenUp)
+        return QList<std::optional<Result>>(looks.size());
+    const Clock::time_point deadline = Clock::now() + m_budget;
     auto batch = std::make_shared<Batch<Result>>();
     batch->results.resize(looks.size());
     batch->done.fill(false, looks.size());
@@ -116,9 +121,8 @@ QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
         const qsizetype index = batch->done.indexOf(false);
         return index < 0 ? QString() : looks[index].place;
     };
-    if (!waitUntil(
-            lock, batch->answered, [&] { return batch->pending == 0; }, firstWaiting) &&
-        !m_givenUp) {
+    const auto allAnswered = [&] { return batch->pending == 0; };
+    if (!waitUntil(deadline, lock, batch->answered, allAnswered, firstWaiting) && !m_givenUp) {
         for (qsizetype i = 0; i < looks.size(); ++i) {
             if (!batch->done[i])
                 reportPassedOver(looks[i].place);

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStringView>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -316,7 +317,8 @@ public:
         return false;
     }
 
-    // The next line without its end ("\n" or "\r\n").
+    // The next line without its end ("\n" or "\r\n"). A line longer than any Wine writes is
+    // given in pieces, so that a damaged file without line ends is not held whole.
     QByteArrayView next()
     {
         qsizetype searched = m_begin;
@@ -324,7 +326,7 @@ public:
         while (true) {
             newline = static_cast<const char*>(
                 std::memchr(m_buffer.data() + searched, '\n', size_t(m_end - searched)));
-            if (newline != nullptr)
+            if (newline != nullptr || m_end - m_begin >= longestLine)
                 break;
             searched = m_end - m_begin;
             if (!fill())
@@ -332,8 +334,9 @@ public:
             searched += m_begin;
         }
         const char* start = m_buffer.data() + m_begin;
-        const char* stop = newline != nullptr ? newline : m_buffer.data() + m_end;
-        m_begin = newline != nullptr ? newline + 1 - m_buffer.data() : m_end;
+        const char* stop =
+            newline != nullptr ? newline : m_buffer.data() + std::min(m_end, m_begin + longestLine);
+        m_begin = (newline != nullptr ? newline + 1 : stop) - m_buffer.data();
         m_before = m_begin > 0 ? m_buffer[m_begin - 1] : m_before;
         m_lastLineEnded = newline != nullptr;
         if (stop > start && stop[-1] == '\r')
@@ -343,6 +346,7 @@ public:
 
 private:
     static constexpr qsizetype chunk = 64 * 1024;
+    static constexpr qsizetype longestLine = 1024 * 1024;
 
     char byteBefore(qsizetype at) const { return at > 0 ? m_buffer[at - 1] : m_before; }
 

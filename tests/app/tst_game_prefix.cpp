@@ -1,10 +1,16 @@
 #include "GamePrefix.h"
+#include "StalledMount.h"
 #include "WorldBuilder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,7 +38,8 @@ private Q_SLOTS:
 void TestGamePrefix::decide_data()
 {
     // The world under a scratch home: "live:", "stale:" and "bare:" prefixes (see makePrefix),
-    // "file:path=content" and "env:NAME=value"; $HOME stands for the home folder.
+    // "file:path=content", "pipe:path", "link:path=target", a mount that never answers
+    // "stalled:path" and "env:NAME=value"; $HOME stands for the home folder.
     QTest::addColumn<QStringList>("world");
     QTest::addColumn<QStringList>("decided");
 
@@ -81,6 +88,23 @@ void TestGamePrefix::decide_data()
     QTest::newRow("WINEPREFIX at a folder that is no prefix")
         << QStringList{"env:WINEPREFIX=$HOME/Games", "live:Games/aoe"}
         << QStringList{"not a prefix Games", "use Games/aoe"};
+    QTest::newRow("Steam's library list is a named pipe")
+        << QStringList{"pipe:.local/share/Steam/steamapps/libraryfolders.vdf", "live:.wine"}
+        << QStringList{"use .wine"};
+    QTest::newRow("Lutris and Heroic files are links to a pipe, and a device")
+        << QStringList{"pipe:fifo", "link:.local/share/lutris/games/aoe.yml=$HOME/fifo",
+                       "link:.config/heroic/GamesConfig/a.json=/dev/zero", "live:Games/aoe"}
+        << QStringList{"use Games/aoe"};
+    QTest::newRow("a Steam library on a mount that does not answer")
+        << QStringList{"stalled:library",
+                       "file:.steam/steam/steamapps/libraryfolders.vdf=\"1\" { \"path\" "
+                       "\"$HOME/library\" }",
+                       "live:.PlayOnLinux/wineprefix/AoE"}
+        << QStringList{"use .PlayOnLinux/wineprefix/AoE"};
+    QTest::newRow("a Lutris prefix on a mount that does not answer, a live one beside")
+        << QStringList{"stalled:mnt", "live:Games/aoe",
+                       "file:.local/share/lutris/games/a.yml=game:\n  prefix: $HOME/mnt/aoe\n"}
+        << QStringList{"use Games/aoe"};
     QTest::newRow("WINEPREFIX relative to the current directory, the home")
         << QStringList{"env:WINEPREFIX=Games/aoe", "live:Games/aoe"}
         << QStringList{"use Games/aoe"};
@@ -100,6 +124,7 @@ void TestGamePrefix::decide()
     }
     qputenv("HOME", QFile::encodeName(home));
     QDir::setCurrent(home);
+    std::vector<std::unique_ptr<StalledMount>> stalled;
     for (QString entry : world) {
         entry.replace("$HOME", home);
         const QString kind = entry.section(':', 0, 0), rest = entry.section(':', 1);
@@ -108,12 +133,23 @@ void TestGamePrefix::decide()
             qputenv(name.toLatin1(), value.toUtf8());
         } else if (kind == "file") {
             WorldFiles::writeFile(home + '/' + name, value.toUtf8());
+        } else if (kind == "pipe") {
+            QDir().mkpath(QFileInfo(home + '/' + name).path());
+            QVERIFY(::mkfifo(QFile::encodeName(home + '/' + name).constData(), 0600) == 0);
+        } else if (kind == "link") {
+            QDir().mkpath(QFileInfo(home + '/' + name).path());
+            QVERIFY(QFile::link(value, home + '/' + name));
+        } else if (kind == "stalled") {
+            stalled.push_back(std::make_unique<StalledMount>(home + '/' + name));
+            if (!stalled.back()->isMounted())
+                QSKIP("no FUSE file system can be mounted here (python3-fusepy, /dev/fuse)");
         } else {
             makePrefix(home + '/' + rest, kind);
         }
     }
 
-    Lookout lookout;
+    // Short, so that the places that never answer cost the test little.
+    Lookout lookout(std::chrono::milliseconds(500));
     const GamePrefix::Decision decision =
         GamePrefix::decide(PrefixSearch::Roots::fromEnvironment(), lookout);
     for (qsizetype i = 0; i < variables.size(); ++i)

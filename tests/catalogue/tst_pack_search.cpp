@@ -1,5 +1,6 @@
 #include "Drives.h"
 #include "PackSearch.h"
+#include "StalledMount.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -35,6 +36,8 @@ void TestPackSearch::places_data()
         << QStringList{"executable=mount"} << QStringList{"mount"};
     QTest::newRow("a network share on /mnt is not looked into")
         << QStringList{"share"} << QStringList{};
+    QTest::newRow("a medium that does not answer is passed over")
+        << QStringList{"stalled", "executable"} << QStringList{"executable"};
     QTest::newRow("none") << QStringList{} << QStringList{};
 }
 
@@ -53,6 +56,12 @@ void TestPackSearch::places()
                                          {"share", "/mnt"},
                                          {"cdrom", cdrom.path()}};
     PackSearch::Where where{executable.path(), {}, "nobody", {cdrom.path()}};
+    std::optional<StalledMount> stalled;
+    if (packs.removeAll("stalled") > 0) {
+        stalled.emplace("/mnt/stalled");
+        if (!stalled->isMounted())
+            QSKIP("no FUSE file system can be mounted here (python3-fusepy, /dev/fuse)");
+    }
     for (const QString& pack : packs) {
         const QString at = folders.value(pack.section('=', -1));
         QDir().mkpath(at + "/crazyscr");
@@ -62,8 +71,10 @@ void TestPackSearch::places()
     // The machine's own table may hold media of its own under /media.
     where.mountInfo = packs.contains("share") ? "99 1 0:99 / /mnt rw - nfs4 server:/share rw\n"
                                               : "99 1 0:99 / /mnt rw - tmpfs tmpfs rw\n";
+    if (stalled)
+        where.mountInfo += "98 99 0:98 / /mnt/stalled rw - fuse.s3fs stalled rw\n";
 
-    Lookout lookout;
+    Lookout lookout(std::chrono::milliseconds(500));
     QStringList seen;
     for (const PackSearch::Place& place : PackSearch::places(where, lookout))
         seen << folders.key(place.folder);

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // The prefix's drives as the folder tree sees them: letters, types and labels.
 class TestDrives : public QObject
 {
@@ -42,6 +44,13 @@ void TestDrives::init()
     m_world->addDrive(QLatin1Char('g'), m_world->makeFolder(QStringLiteral("configured")));
     m_world->writeFile(QStringLiteral("labelled/.windows-label"), "MYDISK\nsecond line\n");
     m_world->writeFile(QStringLiteral("crlf/.windows-label"), "Scenarios\r\n");
+    // Labels a medium may hold that never end or never come.
+    m_world->addDrive(QLatin1Char('j'), m_world->makeFolder(QStringLiteral("endless")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"),
+                        m_world->root() + QStringLiteral("/endless/.windows-label")));
+    m_world->addDrive(QLatin1Char('k'), m_world->makeFolder(QStringLiteral("piped")));
+    QVERIFY(::mkfifo(QFile::encodeName(m_world->root() + QStringLiteral("/piped/.windows-label")),
+                     0600) == 0);
     QVERIFY(QFile::link(QStringLiteral("/dev/null"),
                         m_world->prefix() + QStringLiteral("/dosdevices/d::")));
     QVERIFY(QFile::link(QStringLiteral("/dev/null"),
@@ -61,7 +70,7 @@ void TestDrives::cleanup()
 
 void TestDrives::lettersInOrderWithoutRawDevices()
 {
-    const QList<QChar> expected = {u'A', u'C', u'D', u'E', u'F', u'G', u'Z'};
+    const QList<QChar> expected = {u'A', u'C', u'D', u'E', u'F', u'G', u'J', u'K', u'Z'};
     QCOMPARE(Drives::letters(), expected);
 }
 
@@ -95,6 +104,8 @@ void TestDrives::label_data()
     QTest::newRow("first line of .windows-label") << QChar(u'E') << true << "MYDISK";
     QTest::newRow("CR LF line end") << QChar(u'F') << true << "Scenarios";
     QTest::newRow("no label file") << QChar(u'G') << true << "";
+    QTest::newRow("label file a link to /dev/zero") << QChar(u'J') << true << "";
+    QTest::newRow("label file a named pipe") << QChar(u'K') << true << "";
     QTest::newRow("no medium") << QChar(u'D') << false << "";
     QTest::newRow("no such drive") << QChar(u'Q') << false << "";
 }

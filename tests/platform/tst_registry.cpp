@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
 
 // Lines Wine 8.0 wrote into system.reg for test values of every type, kept verbatim.
@@ -158,6 +161,8 @@ private Q_SLOTS:
     void damagedAnywhere_data();
     void damagedAnywhere();
     void readsAfreshEachTime();
+    void anyFile_data();
+    void anyFile();
     void bareMachine_data();
     void bareMachine();
     void freshWinePrefix_data();
@@ -691,6 +696,61 @@ void TestRegistry::readsAfreshEachTime()
     QVERIFY(!RegistryKey::open(RegistryRoot::LocalMachine, path));
     prefix.writeSystem(header + "[Software\\\\Game] 1\n\"v\"=\"installed\"\n");
     QCOMPARE(valueOf(RegistryRoot::LocalMachine, path, QStringLiteral("v")).text, "installed");
+}
+
+void TestRegistry::anyFile_data()
+{
+    // What a prefix's folder may hold as system.reg: "many keys" puts 8 MiB of other keys
+    // (lines across every edge of the reader's buffer) before the game's, "holes" a GiB of
+    // sparse zeros after it, "endless line" 4 MiB without a line end before it.
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("many keys first") << "many keys" << true;
+    QTest::newRow("a GiB of holes after the key") << "holes" << true;
+    QTest::newRow("a line without end before the key") << "endless line" << true;
+    QTest::newRow("a named pipe") << "pipe" << false;
+    QTest::newRow("a link to /dev/zero") << "zero" << false;
+}
+
+// Whatever the file is, the key is read without waiting and in bounded memory.
+void TestRegistry::anyFile()
+{
+    QFETCH(QString, form);
+    QFETCH(bool, found);
+    const QByteArray key = "[Software\\\\Game] 1\n\"v\"=\"installed\"\n";
+    QTemporaryDir folder;
+    const Prefix prefix(folder.path());
+    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("system.reg")));
+    QByteArray text = header;
+    if (form == "many keys") {
+        for (int i = 0; text.size() < 8 * 1024 * 1024; ++i)
+            text += "[Software\\\\Other" + QByteArray::number(i) +
+                    "] 1\n\"Data\"=hex:" + QByteArray(3 * (i % 200), ',').replace(",", "00,") +
+                    "ff\n";
+    } else if (form == "endless line") {
+        text += QByteArray(4 * 1024 * 1024, 'x') + '\n';
+    }
+    QFile file(QString::fromLocal8Bit(path));
+    if (form == "pipe") {
+        QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+    } else if (form == "zero") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file.fileName()));
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text + key);
+        if (form == "holes")
+            QVERIFY(file.resize(qint64(1) << 30));
+        file.close();
+    }
+    struct rusage before;
+    ::getrusage(RUSAGE_SELF, &before);
+    QCOMPARE(
+        RegistryKey::open(RegistryRoot::LocalMachine, QStringLiteral("Software\\Game")).has_value(),
+        found);
+    struct rusage after;
+    ::getrusage(RUSAGE_SELF, &after);
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "the file was held whole");
 }
 
 void TestRegistry::bareMachine_data()
