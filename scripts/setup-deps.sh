@@ -13,6 +13,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
     dpkg-dev lintian desktop-file-utils appstream
     dbus-daemon at-spi2-core # the benchmarks' runs with the accessibility bus
+    fuse3 python3-fusepy # a mount that never answers, for the tests of the searches
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "DirTree.h"
 #include "FolderWorld.h"
+#include "StalledMount.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void myComputerListsDrives();
     void floppyOpensOnlyWhenAsked_data();
     void floppyOpensOnlyWhenAsked();
+    void driveThatDoesNotAnswer();
     void walks_data();
     void walks();
     void longPathIsWalkedInFull();
@@ -136,6 +138,22 @@ void TestDirectoryTree::floppyOpensOnlyWhenAsked()
     floppy->setExpanded(false);
     tree.expandNode(floppy);
     QCOMPARE(labels(floppy), children);
+}
+
+// A drive on a mount whose server is gone: the tree is built without it, which shows its letter
+// alone, ready to be read when it is opened; the other drives are read as always.
+void TestDirectoryTree::driveThatDoesNotAnswer()
+{
+    FolderWorld world;
+    const StalledMount stalled(world.world.root() + QStringLiteral("/stalled"));
+    if (!stalled.isMounted())
+        QSKIP("no FUSE file system can be mounted here (python3-fusepy, /dev/fuse)");
+    world.world.addDrive(QLatin1Char('n'), world.world.root() + QStringLiteral("/stalled"));
+    TDirectoryTree tree;
+    QTreeWidgetItem* computer = tree.myComputerNode();
+    QCOMPARE(computer->child(computer->childCount() - 1)->text(0), QStringLiteral("N:"));
+    QCOMPARE(labels(computer->child(computer->childCount() - 1)), QStringList{QString()});
+    QVERIFY(labels(computer->child(1)).contains("Games"));
 }
 
 void TestDirectoryTree::walks_data()
