@@ -8,7 +8,9 @@
 //
 // The main window starts on a prefix whose system.reg is a real Wine prefix's (1.7 MB, from the
 // shared fixtures) with the game's entry added, from the demo medium, without the intro. The
-// search starts without WINEPREFIX in a home with 50 such prefixes, one of which holds the game.
+// search starts without WINEPREFIX in a home with 50 such prefixes, one of which holds the game;
+// then in a home with 300 Steam (Proton) prefixes of 4 MB, one of which holds the game, against
+// the same start in a home with no prefix at all.
 // The intro start plays the demo's one-second intro first, as the program does.
 
 #include "DemoWorld.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -133,6 +136,8 @@ double timeOneStart(const QString& kind, const QString& medium, const QString& p
 
 constexpr int searchedPrefixes = 50;
 constexpr int prefixWithGame = 37;
+constexpr int steamPrefixes = 300;
+constexpr qsizetype steamRegistrySize = 4 * 1024 * 1024;
 constexpr int memoryRuns = 3;
 
 double median(QList<double> values)
@@ -200,14 +205,35 @@ int main(int argc, char* argv[])
         PrefixBuilder(other).writeSystemReg(keysOf(bigFile));
     }
 
+    // Steam's compatdata folders, each a Proton prefix of 4 MB; the game is in one of them.
+    const QString steamHome = world.filePath("steam-home");
+    const QString compatdata = steamHome + "/.local/share/Steam/steamapps/compatdata";
+    QByteArray steamKeys = keysOf(bigFile);
+    while (steamKeys.size() < steamRegistrySize)
+        steamKeys += keysOf(bigFile);
+    steamKeys.truncate(steamKeys.lastIndexOf("\n[", steamRegistrySize) + 1);
+    for (int number = 0; number < steamPrefixes; ++number) {
+        const QString pfx = QStringLiteral("%1/%2/pfx").arg(compatdata).arg(2000000000 + number);
+        QDir().mkpath(QFileInfo(pfx).path());
+        if (number == prefixWithGame)
+            QProcess::execute("cp", {"-a", prefix, pfx});
+        else
+            PrefixBuilder(pfx).writeSystemReg(steamKeys);
+    }
+    const QString emptyHome = world.filePath("empty-home");
+    QDir().mkpath(emptyHome);
+
     const QString medium = world.filePath("medium");
-    QList<double> mainTimes, bareTimes, searchTimes;
+    QList<double> mainTimes, bareTimes, searchTimes, steamTimes, emptyTimes;
     for (const char* kind : {"bare", "main", "search"}) // warm the caches once
         timeOneStart(kind, medium, prefix, home);
+    timeOneStart("search", medium, prefix, steamHome);
     for (int run = 0; run < runs; ++run) {
         bareTimes.append(timeOneStart("bare", medium, prefix, home));
         mainTimes.append(timeOneStart("main", medium, prefix, home));
         searchTimes.append(timeOneStart("search", medium, prefix, home));
+        emptyTimes.append(timeOneStart("search", medium, prefix, emptyHome));
+        steamTimes.append(timeOneStart("search", medium, prefix, steamHome));
     }
     const double main = median(mainTimes), bare = median(bareTimes), search = median(searchTimes);
     std::printf("start to window shown, median of %d runs (system.reg %.1f MB)\n", runs,
@@ -216,6 +242,11 @@ int main(int argc, char* argv[])
                 bare, main, main / bare);
     std::printf("  %d prefixes searched: %7.1f ms (%+.1f ms)\n  ratio to the main window: %.2f\n",
                 searchedPrefixes, search, search - main, search / main);
+    const double steam = median(steamTimes), empty = median(emptyTimes);
+    std::printf("  %d Steam prefixes of %.0f MB searched: %7.1f ms against %7.1f ms from a home "
+                "without prefixes: ratio %.2f (%+.1f ms)\n",
+                steamPrefixes, steamKeys.size() / 1048576.0, steam, empty, steam / empty,
+                steam - empty);
 
     // Pages of a file written a moment ago count as dirty until they reach the disk, and the
     // programs measured were just built.

@@ -17,27 +17,32 @@ Lookout::Lookout(std::chrono::milliseconds budget, WhileWaiting whileWaiting)
 {
 }
 
-bool Lookout::waitUntil(Clock::time_point deadline, std::unique_lock<std::mutex>& lock,
-                        std::condition_variable& answered, const std::function<bool()>& finished,
-                        const std::function<QString()>& waiting)
+bool Lookout::waitForAll(std::unique_lock<std::mutex>& lock, std::condition_variable& answered,
+                         const std::function<qsizetype()>& pending,
+                         const std::function<QString()>& waiting)
 {
-    while (!finished()) {
+    qsizetype left = pending();
+    Clock::time_point deadline = Clock::now() + m_budget;
+    while (left > 0) {
         if (Clock::now() >= deadline)
             return false;
         if (!m_whileWaiting) {
             answered.wait_until(lock, deadline);
-            continue;
-        }
-        answered.wait_for(lock, pollInterval);
-        if (finished())
+        } else if (answered.wait_for(lock, pollInterval, [&] { return pending() == 0; })) {
             break;
-        const QString place = waiting();
-        lock.unlock();
-        const bool goOn = m_whileWaiting(place);
-        lock.lock();
-        if (!goOn) {
-            m_givenUp = true;
-            return false;
+        } else {
+            const QString place = waiting();
+            lock.unlock();
+            const bool goOn = m_whileWaiting(place);
+            lock.lock();
+            if (!goOn) {
+                m_givenUp = true;
+                return false;
+            }
+        }
+        if (pending() < left) {
+            left = pending();
+            deadline = Clock::now() + m_budget;
         }
     }
     return true;

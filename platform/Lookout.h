@@ -41,9 +41,10 @@ public:
     explicit Lookout(std::chrono::milliseconds budget = standardBudget,
                      WhileWaiting whileWaiting = {});
 
-    // The looks' results in their order; nullopt for a look that did not answer within the
-    // budget (or threw). Each batch has the whole budget: a place that does not answer costs
-    // the batch it is in, not the ones that follow.
+    // The looks' results in their order; nullopt for a look that did not answer (or threw). The
+    // batch waits until no look has answered for the whole budget: a long batch of looks that
+    // keep answering (three hundred registries on a slow machine) is not cut short, and a place
+    // that does not answer costs the batch it is in one budget, not the batches that follow.
     template <class Result> QList<std::optional<Result>> lookAll(const QList<Look<Result>>& looks);
 
     // One look, for a place looked at alone.
@@ -71,11 +72,11 @@ private:
     template <class Result>
     static void run(std::shared_ptr<Batch<Result>> batch, qsizetype index,
                     std::function<Result()> work);
-    // Waits until `finished` or the deadline, calling the hook between short waits; false when
-    // the deadline came first or the wait was given up.
-    bool waitUntil(Clock::time_point deadline, std::unique_lock<std::mutex>& lock,
-                   std::condition_variable& answered, const std::function<bool()>& finished,
-                   const std::function<QString()>& waiting);
+    // Waits until no look is pending, calling the hook between short waits; false when none
+    // answered for the whole budget, or the wait was given up.
+    bool waitForAll(std::unique_lock<std::mutex>& lock, std::condition_variable& answered,
+                    const std::function<qsizetype()>& pending,
+                    const std::function<QString()>& waiting);
     static void reportPassedOver(const QString& place);
 
     std::chrono::milliseconds m_budget;
@@ -107,7 +108,6 @@ QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
 {
     if (m_givenUp)
         return QList<std::optional<Result>>(looks.size());
-    const Clock::time_point deadline = Clock::now() + m_budget;
     auto batch = std::make_shared<Batch<Result>>();
     batch->results.resize(looks.size());
     batch->done.fill(false, looks.size());
@@ -121,8 +121,8 @@ QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
         const qsizetype index = batch->done.indexOf(false);
         return index < 0 ? QString() : looks[index].place;
     };
-    const auto allAnswered = [&] { return batch->pending == 0; };
-    if (!waitUntil(deadline, lock, batch->answered, allAnswered, firstWaiting) && !m_givenUp) {
+    const auto pending = [&] { return batch->pending; };
+    if (!waitForAll(lock, batch->answered, pending, firstWaiting) && !m_givenUp) {
         for (qsizetype i = 0; i < looks.size(); ++i) {
             if (!batch->done[i])
                 reportPassedOver(looks[i].place);

@@ -317,6 +317,19 @@ public:
         return false;
     }
 
+    // What has been read from the current position on, without reading more.
+    QByteArrayView ahead() const
+    {
+        return QByteArrayView(m_buffer.constData() + m_begin, m_end - m_begin);
+    }
+
+    // Moves past the "[" that skipToSection stopped at, so that it finds the next section.
+    void passSectionStart()
+    {
+        m_before = m_buffer[m_begin];
+        ++m_begin;
+    }
+
     // The next line without its end ("\n" or "\r\n"). A line longer than any Wine writes is
     // given in pieces, so that a damaged file without line ends is not held whole.
     QByteArrayView next()
@@ -429,6 +442,90 @@ SectionMatch matchSection(QByteArrayView line, QStringView path)
     return SectionMatch::None; // a damaged line: no key
 }
 
+// A key path as Wine writes it in a section line, each backslash doubled, in lower case; empty
+// when the path holds a character Wine would escape otherwise, or one beyond ASCII.
+QByteArray sectionNeedle(QStringView path)
+{
+    QByteArray needle;
+    for (const QChar c : path) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x20 || unit > 0x7E || unit == '[' || unit == ']' || unit == '"')
+            return {};
+        needle += unit == '\\' ? QByteArrayLiteral("\\\\") : QByteArray(1, char(unit));
+    }
+    return needle.toLower();
+}
+
+char asciiLower(char byte)
+{
+    return byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : byte;
+}
+
+// Tells quickly which section lines are certainly none of the keys looked for: most differ from
+// them within their first few characters, and decoding each of the tens of thousands of a large
+// registry file's section lines was most of a search's time. Each key is compared as Wine writes
+// it, in lower case; a line that spells a character otherwise (an escape Wine would not write,
+// a byte beyond ASCII) is never passed over here, and matchSection decides.
+class SectionFilter
+{
+public:
+    explicit SectionFilter(const QStringList& paths)
+    {
+        for (const QString& path : paths) {
+            m_needles << sectionNeedle(path);
+            if (m_needles.last().isEmpty())
+                m_needles.clear(); // a key Wine would escape: every line is looked at closely
+            if (m_needles.isEmpty())
+                return;
+            qsizetype shared = 0;
+            while (shared < m_needles[0].size() && shared < m_needles.last().size() &&
+                   m_needles[0][shared] == m_needles.last()[shared])
+                ++shared;
+            m_sharedWithFirst << shared;
+        }
+    }
+
+    // Whether the section whose line starts `ahead` (at its "[") is none of the keys nor below
+    // one. False also where `ahead` ends before that is known.
+    bool certainlyNone(QByteArrayView ahead) const
+    {
+        if (m_needles.isEmpty())
+            return false;
+        const qsizetype first = plainMismatch(ahead, m_needles[0]);
+        for (qsizetype i = 1; i < m_needles.size(); ++i) {
+            // Where the first needle differs within the part this one shares with it, this one
+            // differs at the same place.
+            if ((first < 0 || first >= m_sharedWithFirst[i]) &&
+                plainMismatch(ahead, m_needles[i]) < 0)
+                return false;
+        }
+        return first >= 0;
+    }
+
+private:
+    // Where the line's name differs from the needle in a plain character; -1 where it does not
+    // (it matches the needle whole, spells a character otherwise, or ends before the needle).
+    static qsizetype plainMismatch(QByteArrayView ahead, const QByteArray& needle)
+    {
+        const qsizetype room = std::min(ahead.size() - 1, needle.size());
+        qsizetype same = 0;
+        while (same < room && asciiLower(ahead[same + 1]) == needle[same])
+            ++same;
+        if (same == needle.size() || same + 1 >= ahead.size())
+            return -1;
+        const char differing = ahead[same + 1];
+        // A mismatch within a doubled backslash is the line's escape of another form ("\x5c").
+        qsizetype backslashes = 0;
+        while (backslashes < same && needle[same - 1 - backslashes] == '\\')
+            ++backslashes;
+        const bool plain = differing != '\\' && (differing & 0x80) == 0 && backslashes % 2 == 0;
+        return plain ? same : -1;
+    }
+
+    QList<QByteArray> m_needles;
+    QList<qsizetype> m_sharedWithFirst;
+};
+
 // Adds the value of one value line (continuations already joined) to `values`; a line whose
 // name cannot be read is skipped. The data of a value cut short by the end of the file or by the
 // next section is unreadable; so is hex data on a last line that lost its newline, since nothing
@@ -491,7 +588,12 @@ struct FoundKey
 FoundKey findKey(LineReader& reader, const QStringList& paths)
 {
     QList<FoundKey> found(paths.size());
+    const SectionFilter filter(paths);
     while (reader.skipToSection()) {
+        if (filter.certainlyNone(reader.ahead())) {
+            reader.passSectionStart();
+            continue;
+        }
         const QByteArrayView line = reader.next();
         for (qsizetype i = 0; i < paths.size(); ++i) {
             const SectionMatch match = matchSection(line, paths[i]);
