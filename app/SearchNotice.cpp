@@ -3,7 +3,6 @@
 #include "DialogLook.h"
 #include "HostName.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -18,7 +17,7 @@ constexpr qint64 quietMilliseconds = 400;
 
 } // namespace
 
-SearchNotice::SearchNotice() : QWidget(nullptr, DialogLook::dialogFlags), m_text(new QLabel(this))
+SearchNotice::SearchNotice() : QDialog(nullptr, DialogLook::dialogFlags), m_text(new QLabel(this))
 {
     setWindowTitle(QCoreApplication::applicationName());
     m_text->setWordWrap(true);
@@ -26,7 +25,8 @@ SearchNotice::SearchNotice() : QWidget(nullptr, DialogLook::dialogFlags), m_text
     auto* busy = new QProgressBar(this);
     busy->setRange(0, 0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &SearchNotice::cancel);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(this, &QDialog::rejected, this, [this] { m_cancelled = true; });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     layout->addWidget(busy);
@@ -55,16 +55,4 @@ bool SearchNotice::whileWaiting(const QString& place)
     }
     QCoreApplication::processEvents();
     return !m_cancelled;
-}
-
-void SearchNotice::closeEvent(QCloseEvent* event)
-{
-    cancel();
-    event->accept();
-}
-
-void SearchNotice::cancel()
-{
-    m_cancelled = true;
-    hide();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
+#include <QDialog>
 #include <QElapsedTimer>
-#include <QWidget>
 
 class QLabel;
 
 // The small window that tells the user what the start-up searches are waiting for, when a place
 // takes more than a moment to answer (a disk spinning up, a network mount), so that the program
-// is never a silent process with no window. Cancel, or closing it, gives up the start.
-class SearchNotice : public QWidget
+// is never a silent process with no window. Cancel, Esc or its close box gives up the start.
+class SearchNotice : public QDialog
 {
     Q_OBJECT
 
@@ -22,12 +22,7 @@ public:
     bool whileWaiting(const QString& place);
     bool cancelled() const { return m_cancelled; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void cancel();
-
     QLabel* m_text;
     QString m_what;
     QElapsedTimer m_waiting;

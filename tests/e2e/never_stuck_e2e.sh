@@ -28,7 +28,10 @@ stalled=/media/$user/S3
 mkdir -p "$stalled"
 /usr/bin/python3 "$(dirname "$0")/../support/stalled_mount.py" "$stalled" &
 server=$!
-stop_server() { kill -9 "$server" 2>/dev/null || true; }
+stop_server() {
+    kill -9 "$server" 2>/dev/null || true
+    umount -l "$stalled" 2>/dev/null || true
+}
 trap 'stop_server; e2e_cleanup' EXIT
 for _ in $(seq 50); do grep -q " $stalled " /proc/self/mountinfo && break; sleep 0.1; done
 grep -q " $stalled " /proc/self/mountinfo || e2e_fail "the stalled mount could not be made"
@@ -71,4 +74,21 @@ e2e_wait_gone "$E2E_MAIN" 5 || e2e_fail "the main window stayed after Exit"
 stop_server
 e2e_wait_exit 10 || e2e_fail "the program did not end once the mount was gone"
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS"
+
+# Started again, the user gives up while the program waits: it ends quietly, status 0.
+/usr/bin/python3 "$(dirname "$0")/../support/stalled_mount.py" "$stalled" &
+server=$!
+for _ in $(seq 50); do grep -q " $stalled " /proc/self/mountinfo && break; sleep 0.1; done
+(
+    cd "$home"
+    unset QT_QPA_PLATFORM WINEPREFIX XDG_DATA_HOME XDG_CONFIG_HOME
+    HOME=$home exec "$E2E_INSTALL"
+) >"$E2E_LOG" 2>&1 &
+E2E_PID=$!
+notice=$(e2e_wait_window "$E2E_TITLE" "" 5) || e2e_fail "no notice the second time"
+xdotool windowfocus --sync "$notice" key Escape 2>/dev/null || xdotool windowfocus "$notice" key Escape
+e2e_wait_gone "$notice" 5 || e2e_fail "Esc did not close the notice"
+stop_server
+e2e_wait_exit 10 || e2e_fail "the program did not end after Esc"
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS after Esc"
 e2e_log "passed"
