@@ -213,6 +213,8 @@ private Q_SLOTS:
     void readOnlySources();
     void theFileBeingWrittenIsHidden();
     void neverWritesThroughAPlantedLink();
+    void keepsToTheFolderItOpened_data();
+    void keepsToTheFolderItOpened();
     void emptyFiles();
     void secondRunCountsFromZero();
     void flagsStartAfreshEachRun();
@@ -563,6 +565,57 @@ void TestInstallRun::neverWritesThroughAPlantedLink()
     QVERIFY(planted.open(QIODevice::ReadOnly));
     QCOMPARE(planted.readAll(), QByteArray("untouched"));
     QVERIFY(!QFile::exists(nowhere));
+}
+
+void TestInstallRun::keepsToTheFolderItOpened_data()
+{
+    QTest::addColumn<bool>("replacing"); // a.scn is there already and is overwritten
+    QTest::addColumn<bool>("withoutNoReplaceRename");
+    QTest::addColumn<QString>("message"); // the error that ends the run, empty for none
+
+    QTest::newRow("swapped before the rename") << false << false << QString();
+    QTest::newRow("swapped before the link and unlink that stand in for the rename")
+        << false << true << QString();
+    QTest::newRow("swapped before the rename over the old file") << true << false << QString();
+    QTest::newRow("swapped before the temporary file is removed after a failure")
+        << false << false << "I/O error 112.";
+}
+
+// The game's SCENARIO folder is swapped for a link to another folder while a file is copied.
+void TestInstallRun::keepsToTheFolderItOpened()
+{
+    QFETCH(bool, replacing);
+    QFETCH(bool, withoutNoReplaceRename);
+    QFETCH(QString, message);
+
+    Installation setup;
+    const QByteArray fresh = setup.addSource(QStringLiteral("a.scn"), 5000);
+    if (replacing) {
+        setup.addExisting(QStringLiteral("a.scn"));
+        setup.ui.answers = {OverwriteFile};
+    }
+    setup.openAndTickAll();
+    const QString opened = setup.gameFolderPath();
+    const QString movedAway = opened + QStringLiteral(".moved");
+    const QString elsewhere = setup.world.makeFolder(QStringLiteral("elsewhere"));
+    setup.ui.whileCopying = [&] {
+        QVERIFY(QDir().rename(opened, movedAway));
+        QVERIFY(QFile::link(elsewhere, opened));
+    };
+    if (withoutNoReplaceRename)
+        FileFaults::withoutNoReplaceRename();
+    if (!message.isEmpty())
+        FileFaults::failWritesAfter(2500, DiskFull);
+
+    QCOMPARE(setup.runCatchingError(), message);
+    // The folder the run opened is the one the user chose; a link put in its place mid-run must
+    // not choose another, so the file lands in the opened folder, wherever it now lies.
+    QCOMPARE(setup.filesIn(elsewhere), QStringList());
+    const bool placed = message.isEmpty() || replacing;
+    QCOMPARE(setup.filesIn(movedAway), placed ? QStringList{"a.scn"} : QStringList());
+    QFile copy(movedAway + QStringLiteral("/a.scn"));
+    if (message.isEmpty())
+        QVERIFY(copy.open(QIODevice::ReadOnly) && copy.readAll() == fresh);
 }
 
 void TestInstallRun::emptyFiles()
