@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -215,6 +216,8 @@ private Q_SLOTS:
     void neverWritesThroughAPlantedLink();
     void keepsToTheFolderItOpened_data();
     void keepsToTheFolderItOpened();
+    void namesWindowsCannotSpell_data();
+    void namesWindowsCannotSpell();
     void emptyFiles();
     void secondRunCountsFromZero();
     void flagsStartAfreshEachRun();
@@ -616,6 +619,50 @@ void TestInstallRun::keepsToTheFolderItOpened()
     QFile copy(movedAway + QStringLiteral("/a.scn"));
     if (message.isEmpty())
         QVERIFY(copy.open(QIODevice::ReadOnly) && copy.readAll() == fresh);
+}
+
+void TestInstallRun::namesWindowsCannotSpell_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("putInTheListByHand");
+
+    for (const char* name :
+         {"back\\slash.scn", "..\\pwn.scn", "..\\..\\pwn.scn", "a:pwn.scn", "a*b.scn"}) {
+        QTest::addRow("%s, as the pack lists it", name) << QString::fromLatin1(name) << false;
+        QTest::addRow("%s, put in the list by hand", name) << QString::fromLatin1(name) << true;
+    }
+}
+
+// A name that is a path to a Windows program must not steer what the run reads nor where it
+// writes: the pack's list leaves it out, and the run refuses it should it be listed anyway.
+void TestInstallRun::namesWindowsCannotSpell()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, putInTheListByHand);
+
+    Installation setup;
+    const QByteArray fresh = setup.addSource(QStringLiteral("a.scn"), 3000);
+    setup.addSource(name, 4000);
+    // Where the name leads as a path: the pack's root, the folder above it, a name after a colon.
+    setup.world.writeFile(QStringLiteral("medium/pwn.scn"), "outside the type's folder");
+    setup.world.writeFile(QStringLiteral("pwn.scn"), "outside the pack");
+    if (putInTheListByHand) {
+        setup.list.fill({DirEntry{QStringLiteral("a.scn"), 3000}, DirEntry{name, 4000}});
+        setup.list.setEveryTick(true);
+        ScenarioCatalogue::countTicked(setup.state, setup.list);
+        ScenarioTypes::selectTypeFolders(setup.state, 0);
+    } else {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("left out$")));
+        setup.openAndTickAll();
+        QCOMPARE(setup.list.rowCount(), 1);
+    }
+
+    QCOMPARE(setup.runCatchingError(),
+             putInTheListByHand ? QStringLiteral("I/O error 123.") : QString());
+    QCOMPARE(setup.ui.statuses.value(0), copying("a.scn"));
+    QCOMPARE(setup.filesIn(setup.gameFolderPath()), QStringList{"a.scn"});
+    QCOMPARE(setup.filesIn(setup.world.driveC() + QStringLiteral("/Game")), QStringList());
+    QVERIFY(setup.installed(QStringLiteral("a.scn")) == fresh);
 }
 
 void TestInstallRun::emptyFiles()
