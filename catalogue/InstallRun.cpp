@@ -143,7 +143,7 @@ void InstallRun::start()
 void InstallRun::installFile(const QString& entryName, const WinFolder& source,
                              const WinFolder& destination, const QString& destinationFolder)
 {
-    // The name is read from the type's folder and written under itself: a name that were a path
+    // The name is read from the type's folder and written under itself: a name that is a path
     // would lead out of both folders.
     if (!WinPath::isSingleName(entryName))
         throw EInOutError(Win32Error::InvalidName);
