@@ -143,9 +143,12 @@ void InstallRun::start()
 void InstallRun::installFile(const QString& entryName, const WinFolder& source,
                              const WinFolder& destination, const QString& destinationFolder)
 {
-    const QString name = WinPath::fileName(entryName);
-    const QString destinationPath = WinPath::join(destinationFolder, name);
-    const std::optional<quint32> existing = destination.attributes(name);
+    // The name is read from the type's folder and written under itself: a name that is a path
+    // would lead out of both folders.
+    if (!WinPath::isSingleName(entryName))
+        throw EInOutError(Win32Error::InvalidName);
+    const QString destinationPath = WinPath::join(destinationFolder, entryName);
+    const std::optional<quint32> existing = destination.attributes(entryName);
     if (!mayWrite(destinationPath, existing))
         return;
     copyFile(entryName, source, destination, destinationPath, existing);
@@ -177,13 +180,12 @@ bool InstallRun::mayWrite(const QString& destinationPath, std::optional<quint32>
     }
 }
 
-void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolder,
+void InstallRun::copyFile(const QString& name, const WinFolder& sourceFolder,
                           const WinFolder& destination, const QString& destinationPath,
                           std::optional<quint32> existing)
 {
-    const QString name = WinPath::fileName(destinationPath);
     try {
-        WinFile source = sourceFolder.openRead(entryName);
+        WinFile source = sourceFolder.openRead(name);
         // A file that was there may have changed while the prompt asked about it.
         refuseProtected(existing ? destination.attributes(name) : std::nullopt);
         PendingFile target(destination);
@@ -210,7 +212,7 @@ void InstallRun::copyFile(const QString& entryName, const WinFolder& sourceFolde
         // A file cut, grown or rewritten while it was read would arrive as a mix of versions.
         if (done != read.size || source.version() != read)
             throw Exception(QStringLiteral("The file %1 changed as it was read")
-                                .arg(WinPath::join(m_state.sourceFolder, entryName)));
+                                .arg(WinPath::join(m_state.sourceFolder, name)));
         target.finish();
         if (existing) {
             target.replace(name);

@@ -50,12 +50,13 @@ public:
     void setPaintInterval(qint64 milliseconds) { m_paintInterval = milliseconds; }
 
 private:
-    // entryName: the list's name, read from source; the copy is named after its last part.
+    // entryName: the list's name, read from source and written under itself; one that is not a
+    // single name Windows can spell fails as an invalid name.
     void installFile(const QString& entryName, const WinFolder& source,
                      const WinFolder& destination, const QString& destinationFolder);
     // existing: the destination's attributes, nullopt when there is none.
     bool mayWrite(const QString& destinationPath, std::optional<quint32> existing);
-    void copyFile(const QString& entryName, const WinFolder& source, const WinFolder& destination,
+    void copyFile(const QString& name, const WinFolder& source, const WinFolder& destination,
                   const QString& destinationPath, std::optional<quint32> existing);
     void syncPlacedFiles(const WinFolder& destination);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.

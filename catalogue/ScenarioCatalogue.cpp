@@ -7,6 +7,7 @@
 #include "ScenarioTypes.h"
 #include "WinPath.h"
 
+#include <QDebug>
 #include <QRegularExpression>
 
 namespace {
@@ -18,8 +19,19 @@ namespace ScenarioCatalogue {
 
 void fillFileList(ScenarioListModel& list, const QString& sourceFolder)
 {
-    list.fill(FileSystem::list(WinPath::join(sourceFolder, QStringLiteral("*.??n")),
-                               ListFilter::Everything));
+    QList<DirEntry> entries = FileSystem::list(WinPath::join(sourceFolder, QStringLiteral("*.??n")),
+                                               ListFilter::Everything);
+    // A name Windows cannot spell would be a path to a Windows program (..\x.scn leads out of the
+    // folder), and the entry listed would not be the file copied.
+    entries.removeIf([&sourceFolder](const DirEntry& entry) {
+        if (WinPath::isSingleName(entry.name))
+            return false;
+        qWarning().noquote() << QStringLiteral("korvane-installer: %1/%2: the name holds a "
+                                               "character Windows does not allow; left out")
+                                    .arg(sourceFolder, entry.name);
+        return true;
+    });
+    list.fill(entries);
 }
 
 void countTicked(ProgramState& state, const ScenarioListModel& list)

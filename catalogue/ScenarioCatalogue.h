@@ -11,7 +11,9 @@ struct ProgramState;
 namespace ScenarioCatalogue {
 
 // Lists the scenario files of the source folder ("*.??n", every attribute) in the order the
-// file system gives them. A missing folder gives an empty list.
+// file system gives them. A missing folder gives an empty list. A name holding a character
+// Windows does not allow in names (\ : * ? " < > | or a control character) is left out, with a
+// line on standard error naming it.
 void fillFileList(ScenarioListModel& list, const QString& sourceFolder);
 
 // Takes the count of the ticked entries and their total size from the list; the copied total

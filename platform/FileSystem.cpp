@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 
+#include "Descriptor.h"
 #include "Drives.h"
 #include "Errors.h"
 #include "FolderListings.h"
@@ -21,7 +22,17 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+// An entry as the *at calls take it: a name in an open folder, or a whole host path.
+struct FileSystem::detail::AtName
+{
+    int folder = AT_FDCWD;
+    QByteArray path;
+    QString fileName; // the last part as the disk spells it: a dot there hides the entry
+};
+
 namespace {
+
+using FileSystem::detail::AtName;
 
 QByteArray encoded(const QString& hostPath)
 {
@@ -36,6 +47,21 @@ QByteArray encoded(const QString& hostPath)
 bool statFollowing(const QString& hostPath, struct stat& info)
 {
     return ::stat(encoded(hostPath).constData(), &info) == 0;
+}
+
+QString hostFileName(const QString& hostPath)
+{
+    return hostPath.mid(hostPath.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+AtName atHostPath(const QString& hostPath)
+{
+    return {AT_FDCWD, encoded(hostPath), hostFileName(hostPath)};
+}
+
+bool statAt(const AtName& entry, struct stat& info, int flags = 0)
+{
+    return ::fstatat(entry.folder, entry.path.constData(), &info, flags) == 0;
 }
 
 bool hasNoWriteBit(const struct stat& info)
@@ -70,19 +96,14 @@ quint32 attributesOf(const struct stat& info, bool hiddenName)
     return attributes;
 }
 
-QString hostFileName(const QString& hostPath)
-{
-    return hostPath.mid(hostPath.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
 bool isHiddenName(const QString& name)
 {
     return name.startsWith(QLatin1Char('.'));
 }
 
-// The entries of a host folder whose names match mask, in the listing order. Each entry is
-// looked at through the open folder, not along its whole path again.
-QList<DirEntry> listHost(const QString& hostFolder, const QString& mask, ListFilter filter)
+// The entries of a folder (path, relative to the open folder `in`) whose names match mask, in the
+// listing order. Each entry is looked at through the open folder, not along its whole path again.
+QList<DirEntry> listAt(int in, const QByteArray& path, const QString& mask, ListFilter filter)
 {
     struct Listed
     {
@@ -90,10 +111,14 @@ QList<DirEntry> listHost(const QString& hostFolder, const QString& mask, ListFil
         DirEntry entry;
     };
     std::vector<Listed> listed;
-    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(encoded(hostFolder).constData()),
-                                                      &::closedir);
-    if (!listing)
+    const int descriptor = ::openat(in, path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
         return {};
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::fdopendir(descriptor), &::closedir);
+    if (!listing) {
+        ::close(descriptor);
+        return {};
+    }
     while (const dirent* item = ::readdir(listing.get())) {
         const QString name = HostName::decode(item->d_name);
         if (name == QLatin1String(".") || name == QLatin1String(".."))
@@ -126,46 +151,46 @@ QList<DirEntry> listHost(const QString& hostFolder, const QString& mask, ListFil
 }
 
 // The file a write over it may not replace: a folder, a read-only, hidden or system file.
-bool isProtected(const struct stat& info, const QString& hostPath)
+bool isProtected(const struct stat& info, const QString& fileName)
 {
     return S_ISDIR(info.st_mode) || !S_ISREG(info.st_mode) || hasNoWriteBit(info) ||
-           isHiddenName(hostFileName(hostPath));
+           isHiddenName(fileName);
 }
 
-std::optional<quint32> attributesAt(const QString& hostPath, bool isRoot)
+std::optional<quint32> attributesAt(const AtName& entry, bool isRoot)
 {
     struct stat info;
-    if (!statFollowing(hostPath, info))
+    if (!statAt(entry, info))
         return std::nullopt;
-    return attributesOf(info, !isRoot && isHiddenName(hostFileName(hostPath)));
+    return attributesOf(info, !isRoot && isHiddenName(entry.fileName));
 }
 
-void removeAt(const QString& hostPath)
+void removeAt(const AtName& entry)
 {
     struct stat info;
-    if (::lstat(encoded(hostPath).constData(), &info) != 0)
+    if (!statAt(entry, info, AT_SYMLINK_NOFOLLOW))
         throwErrno(errno);
     if (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && hasNoWriteBit(info)))
         throw EInOutError(Win32Error::AccessDenied);
-    if (::unlink(encoded(hostPath).constData()) != 0)
+    if (::unlinkat(entry.folder, entry.path.constData(), 0) != 0)
         throwErrno(errno);
 }
 
 // The destination is found only once the source is known to exist, so that a missing source
 // reports itself first.
 template <typename FindDestination>
-void renameAt(const QString& source, FindDestination findDestination)
+void renameAt(const AtName& source, FindDestination findDestination)
 {
     struct stat info;
-    if (::lstat(encoded(source).constData(), &info) != 0)
+    if (!statAt(source, info, AT_SYMLINK_NOFOLLOW))
         throwErrno(errno);
     // The destination is looked up without regard to case, so a file replaced keeps its name.
-    const QString destination = findDestination();
+    const AtName destination = findDestination();
     struct stat existing;
-    if (statFollowing(destination, existing) &&
-        (S_ISDIR(existing.st_mode) || hasNoWriteBit(existing)))
+    if (statAt(destination, existing) && (S_ISDIR(existing.st_mode) || hasNoWriteBit(existing)))
         throw EInOutError(Win32Error::AccessDenied);
-    if (::rename(encoded(source).constData(), encoded(destination).constData()) != 0)
+    if (::renameat(source.folder, source.path.constData(), destination.folder,
+                   destination.path.constData()) != 0)
         throwErrno(errno);
 }
 
@@ -198,30 +223,62 @@ bool nameTaken(int error, std::initializer_list<int> lacking)
 
 // Moves source to destination unless an entry is there. The kernel checks and renames in one
 // step, so a file that another program saves there at any moment is never replaced.
-bool moveToFreeName(const QByteArray& source, const QByteArray& destination)
+bool moveToFreeName(const AtName& source, const AtName& destination)
 {
+    const char* from = source.path.constData();
+    const char* to = destination.path.constData();
     if (!faults().withoutNoReplaceRename) {
-        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, destination.constData(),
-                        RENAME_NOREPLACE) == 0)
+        if (::renameat2(source.folder, from, destination.folder, to, RENAME_NOREPLACE) == 0)
             return true;
         if (nameTaken(errno, {EINVAL, ENOSYS, EOPNOTSUPP}))
             return false;
     }
     // File systems without that rename (NFS, some FUSE ones) still make a hard link only where
     // nothing is.
-    if (::link(source.constData(), destination.constData()) == 0) {
-        ::unlink(source.constData()); // the file is in place; a failure leaves a hidden name too
+    if (::linkat(source.folder, from, destination.folder, to, 0) == 0) {
+        ::unlinkat(source.folder, from, 0); // the file is in place; a failure leaves a hidden name
         return true;
     }
     if (nameTaken(errno, {EPERM, EOPNOTSUPP, ENOSYS}))
         return false;
     // Nor hard links: the name is checked just before the rename, the least gap left there.
     struct stat info;
-    if (::lstat(destination.constData(), &info) == 0)
+    if (statAt(destination, info, AT_SYMLINK_NOFOLLOW))
         return false;
-    if (::rename(source.constData(), destination.constData()) != 0)
+    if (::renameat(source.folder, from, destination.folder, to) != 0)
         throwErrno(errno);
     return true;
+}
+
+// The folder at path (relative to the open folder `in`) held open, links followed; null when
+// it cannot be opened. O_PATH asks no more leave than the path did: to search, not to read.
+std::shared_ptr<const Descriptor> openFolder(int in, const QByteArray& path)
+{
+    auto folder = std::make_shared<const Descriptor>(
+        ::openat(in, path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return *folder ? folder : nullptr;
+}
+
+// A name this folder can hold as it is; anything else takes the long way, with all that a path
+// may hold.
+bool isSingleHostName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QChar(0));
+}
+
+// A single name in the open folder: exactly, else without regard to case.
+AtName inFolder(int folder, const QString& name)
+{
+    const AtName exact{folder, encoded(name), name};
+    struct stat info;
+    if (statAt(exact, info, AT_SYMLINK_NOFOLLOW))
+        return exact;
+    const std::optional<QString> onDisk = FolderListings::findIgnoringCaseIn(folder, name, false);
+    if (!onDisk)
+        return exact; // not there yet: a file about to be created keeps this spelling
+    return {folder, encoded(*onDisk), *onDisk};
 }
 
 } // namespace
@@ -284,7 +341,7 @@ QList<DirEntry> list(const QString& pattern, ListFilter filter)
         WinPath::toHost(folderPart.isEmpty() ? QStringLiteral(".") : folderPart);
     if (!folder)
         return {};
-    return listHost(*folder, mask, filter);
+    return listAt(AT_FDCWD, encoded(*folder), mask, filter);
 }
 
 bool folderExists(const QString& path)
@@ -318,17 +375,18 @@ std::optional<quint32> attributes(const QString& path)
     QString windowsPath = path;
     while (windowsPath.endsWith(QLatin1Char('\\')))
         windowsPath.chop(1);
-    return attributesAt(*host, WinPath::fileName(windowsPath).isEmpty());
+    return attributesAt(atHostPath(*host), WinPath::fileName(windowsPath).isEmpty());
 }
 
 void removeFile(const QString& path)
 {
-    removeAt(WinPath::toHost(path).orThrow());
+    removeAt(atHostPath(WinPath::toHost(path).orThrow()));
 }
 
 void renameFile(const QString& from, const QString& to)
 {
-    renameAt(WinPath::toHost(from).orThrow(), [&to] { return WinPath::toHost(to).orThrow(); });
+    renameAt(atHostPath(WinPath::toHost(from).orThrow()),
+             [&to] { return atHostPath(WinPath::toHost(to).orThrow()); });
 }
 
 std::optional<FileIdentity> identity(const QString& path)
@@ -367,13 +425,13 @@ std::optional<qint64> freeSpace(int driveNumber)
 
 WinFile WinFile::openRead(const QString& path)
 {
-    return openReadHost(WinPath::toHost(path).orThrow());
+    return openReadAt(AT_FDCWD, encoded(WinPath::toHost(path).orThrow()));
 }
 
-WinFile WinFile::openReadHost(const QString& host)
+WinFile WinFile::openReadAt(int folder, const QByteArray& path)
 {
     // Without blocking, so that a named pipe cannot stall the program before it is refused.
-    const int descriptor = ::open(encoded(host).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::openat(folder, path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         throwErrno(errno);
     WinFile file(descriptor);
@@ -393,17 +451,18 @@ WinFile WinFile::create(const QString& path)
 {
     if (!WinPath::makesValidName(path))
         throw EInOutError(Win32Error::InvalidName);
-    return createHost(WinPath::toHost(path).orThrow());
+    const QString host = WinPath::toHost(path).orThrow();
+    return createAt(AT_FDCWD, encoded(host), hostFileName(host));
 }
 
-WinFile WinFile::createHost(const QString& host)
+WinFile WinFile::createAt(int folder, const QByteArray& path, const QString& fileName)
 {
     // Checked before the open truncates anything: the mode decides even for root.
     struct stat info;
-    if (statFollowing(host, info) && isProtected(info, host))
+    if (::fstatat(folder, path.constData(), &info, 0) == 0 && isProtected(info, fileName))
         throw EInOutError(Win32Error::AccessDenied);
     const int descriptor =
-        ::open(encoded(host).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        ::openat(folder, path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (descriptor < 0)
         throwErrno(errno);
     return WinFile(descriptor);
@@ -516,54 +575,46 @@ void WinFile::close()
         throwErrno(errno);
 }
 
-WinFolder::WinFolder(const QString& windowsPath, const QString& host)
-    : m_windowsPath(windowsPath), m_host(WinPath::HostPath::to(host))
+WinFolder::WinFolder(const QString& windowsPath, std::shared_ptr<const Descriptor> opened)
+    : m_windowsPath(windowsPath), m_opened(std::move(opened)),
+      m_error(m_opened ? 0 : Win32Error::PathNotFound)
 {
 }
 
-WinFolder::WinFolder(const QString& windowsPath)
-    : m_windowsPath(windowsPath), m_host(WinPath::toHost(windowsPath))
+WinFolder::WinFolder(const QString& windowsPath) : m_windowsPath(windowsPath)
 {
-    struct stat info;
-    if (m_host && (!statFollowing(*m_host, info) || !S_ISDIR(info.st_mode)))
-        m_host = WinPath::HostPath::failure(Win32Error::PathNotFound);
+    const WinPath::HostPath host = WinPath::toHost(windowsPath);
+    if (host)
+        m_opened = openFolder(AT_FDCWD, encoded(*host));
+    m_error = !host ? host.error() : m_opened ? 0 : Win32Error::PathNotFound;
 }
 
 QList<DirEntry> WinFolder::list(const QString& mask, ListFilter filter) const
 {
-    return m_host ? listHost(*m_host, mask, filter) : QList<DirEntry>();
+    return m_opened ? listAt(m_opened->get(), ".", mask, filter) : QList<DirEntry>();
 }
 
 WinFolder WinFolder::subfolder(const QString& listedName) const
 {
     const QString windowsPath = WinPath::join(m_windowsPath, listedName);
-    if (!m_host)
+    if (!m_opened)
         return WinFolder(windowsPath);
-    return WinFolder(windowsPath, HostName::child(*m_host, listedName));
+    return WinFolder(windowsPath, openFolder(m_opened->get(), encoded(listedName)));
 }
 
-QString WinFolder::hostPathOrThrow(const QString& name) const
+AtName WinFolder::locate(const QString& name) const
 {
-    // Anything but a plain name takes the long way, with all that a path may hold.
-    const bool plain = !name.isEmpty() && name != QLatin1String(".") &&
-                       name != QLatin1String("..") && !name.contains(QLatin1Char('\\')) &&
-                       !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
-    if (!plain)
-        return WinPath::toHost(WinPath::join(m_windowsPath, name)).orThrow();
-    const QString exact = HostName::child(m_host.orThrow(), name);
-    struct stat info;
-    if (::lstat(encoded(exact).constData(), &info) == 0)
-        return exact;
-    const std::optional<QString> onDisk = FolderListings::findIgnoringCase(*m_host, name, false);
-    if (!onDisk)
-        return exact; // not there yet: a file about to be created keeps this spelling
-    return HostName::child(*m_host, *onDisk);
+    if (!isSingleHostName(name))
+        return atHostPath(WinPath::toHost(WinPath::join(m_windowsPath, name)).orThrow());
+    if (!m_opened)
+        throw EInOutError(m_error);
+    return inFolder(m_opened->get(), name);
 }
 
 std::optional<quint32> WinFolder::attributes(const QString& name) const
 {
     try {
-        return attributesAt(hostPathOrThrow(name), false);
+        return attributesAt(locate(name), false);
     } catch (const EInOutError&) {
         return std::nullopt;
     }
@@ -571,22 +622,25 @@ std::optional<quint32> WinFolder::attributes(const QString& name) const
 
 WinFile WinFolder::openRead(const QString& name) const
 {
-    return WinFile::openReadHost(hostPathOrThrow(name));
+    const AtName entry = locate(name);
+    return WinFile::openReadAt(entry.folder, entry.path);
 }
 
 WinFile WinFolder::create(const QString& name) const
 {
     if (!WinPath::makesValidName(WinPath::join(m_windowsPath, name)))
         throw EInOutError(Win32Error::InvalidName);
-    return WinFile::createHost(hostPathOrThrow(name));
+    const AtName entry = locate(name);
+    return WinFile::createAt(entry.folder, entry.path, entry.fileName);
 }
 
 std::optional<WinFile> WinFolder::createNew(const QString& name) const
 {
     if (!WinPath::makesValidName(WinPath::join(m_windowsPath, name)))
         throw EInOutError(Win32Error::InvalidName);
-    const int descriptor = ::open(encoded(hostPathOrThrow(name)).constData(),
-                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const AtName entry = locate(name);
+    const int descriptor = ::openat(entry.folder, entry.path.constData(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (descriptor < 0 && errno == EEXIST)
         return std::nullopt;
     if (descriptor < 0)
@@ -596,32 +650,34 @@ std::optional<WinFile> WinFolder::createNew(const QString& name) const
 
 void WinFolder::removeFile(const QString& name) const
 {
-    removeAt(hostPathOrThrow(name));
+    removeAt(locate(name));
 }
 
 void WinFolder::renameFile(const QString& from, const QString& to) const
 {
-    renameAt(hostPathOrThrow(from), [this, &to] { return hostPathOrThrow(to); });
+    renameAt(locate(from), [this, &to] { return locate(to); });
 }
 
 bool WinFolder::renameToFreeName(const QString& from, const QString& to) const
 {
-    const QString source = hostPathOrThrow(from);
+    const AtName source = locate(from);
     // A name in other letters is the same name to a Windows program; the exact name is left to
     // the rename, which checks it and renames in one step.
-    const QString destination = hostPathOrThrow(to);
-    if (hostFileName(destination) != WinPath::fileName(to))
+    const AtName destination = locate(to);
+    if (destination.fileName != WinPath::fileName(to))
         return false;
-    return moveToFreeName(encoded(source), encoded(destination));
+    return moveToFreeName(source, destination);
 }
 
 void WinFolder::syncFileSystem() const
 {
-    const WinFile folder(
-        ::open(encoded(m_host.orThrow()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.m_descriptor < 0)
+    if (!m_opened)
+        throw EInOutError(m_error);
+    // The descriptor held is a path's, which syncfs does not take; "." opens the same folder.
+    const Descriptor folder(::openat(m_opened->get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder)
         throwErrno(errno);
-    if (::syncfs(folder.m_descriptor) != 0)
+    if (::syncfs(folder.get()) != 0)
         throwErrno(errno);
 }
 

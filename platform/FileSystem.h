@@ -83,7 +83,13 @@ bool matchesWildcard(const QString& mask, const QString& name);
 // The listing order: by the upper-cased names code unit by code unit, upper case first on a tie.
 bool listsBefore(const QString& a, const QString& b);
 
+namespace detail {
+struct AtName;
+} // namespace detail
+
 } // namespace FileSystem
+
+class Descriptor;
 
 // An open file; closes itself when it goes out of scope.
 class WinFile
@@ -111,15 +117,19 @@ public:
 private:
     friend class WinFolder;
     explicit WinFile(int descriptor);
-    static WinFile openReadHost(const QString& hostPath);
-    static WinFile createHost(const QString& hostPath);
+    // path: relative to the open folder, or AT_FDCWD and a whole host path.
+    static WinFile openReadAt(int folder, const QByteArray& path);
+    static WinFile createAt(int folder, const QByteArray& path, const QString& fileName);
     int m_descriptor = -1;
 };
 
-// A folder found once for the many entries a run reads or writes in it: each name is then looked
-// up in this folder alone (exactly, then without regard to case), not along the whole path
-// again. The operations behave as the FileSystem and WinFile ones do on the joined path; while
-// the folder does not exist each of them fails as that path would.
+// A folder found and opened once for the many entries a run reads or writes in it: each name is
+// then looked up in this folder alone (exactly, then without regard to case), not along the whole
+// path again, and stays in the folder opened even when that folder is moved, or swapped for a
+// link, meanwhile. A name that is a path (it holds a separator, or is "." or "..") is looked up
+// along the joined path instead. The operations behave as the FileSystem and WinFile ones do on
+// the joined path; while the folder does not exist each of them fails as that path would.
+// Copies share the open folder.
 class WinFolder
 {
 public:
@@ -147,11 +157,12 @@ public:
     WinFolder subfolder(const QString& listedName) const;
 
 private:
-    WinFolder(const QString& windowsPath, const QString& host);
-    QString hostPathOrThrow(const QString& name) const;
+    WinFolder(const QString& windowsPath, std::shared_ptr<const Descriptor> opened);
+    FileSystem::detail::AtName locate(const QString& name) const; // throws EInOutError
 
     QString m_windowsPath;
-    WinPath::HostPath m_host;
+    std::shared_ptr<const Descriptor> m_opened; // null when the folder could not be opened
+    int m_error = 0;                            // why it could not
 };
 
 // Tests make writes fail on purpose: after `bytesAllowed` more bytes, writes fail with `error`.

@@ -1,5 +1,6 @@
 #include "FolderListings.h"
 
+#include "Descriptor.h"
 #include "FileSystem.h"
 #include "HostName.h"
 #include "NameCase.h"
@@ -47,10 +48,17 @@ bool reportsEveryChange(int descriptor)
     }
 }
 
-bool isFolder(const QString& hostPath)
+bool isFolderIn(int folder, const QString& name)
 {
     struct stat info;
-    return ::stat(HostName::encode(hostPath).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ::fstatat(folder, HostName::encode(name).constData(), &info, 0) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
+// The magic link through which the kernel names an open folder to calls that take only a path.
+QByteArray pathOfOpen(int descriptor)
+{
+    return "/proc/self/fd/" + QByteArray::number(descriptor);
 }
 
 // The names of one folder, grouped by their upper-cased form.
@@ -93,14 +101,14 @@ public:
         return true;
     }
 
-    std::optional<QString> find(const QString& folder, const QString& name, bool wantFolder) const
+    std::optional<QString> find(int folder, const QString& name, bool wantFolder) const
     {
         const auto found = m_byUpperName.constFind(NameCase::upper(name));
         if (found == m_byUpperName.constEnd())
             return std::nullopt;
         std::optional<QString> best;
         for (const QString& candidate : *found) {
-            if (wantFolder && !isFolder(HostName::child(folder, candidate)))
+            if (wantFolder && !isFolderIn(folder, candidate))
                 continue;
             if (!best || FileSystem::listsBefore(candidate, *best))
                 best = candidate;
@@ -126,21 +134,23 @@ public:
             ::close(m_notify);
     }
 
-    // The name in the folder open as descriptor, which this takes over. Called with the keeper's
-    // lock held, for folders on local file systems only.
-    std::optional<QString> find(const QString& folder, const QString& name, bool wantFolder,
-                                const struct stat& info, int descriptor)
+    // The name in the folder `info` describes, which is on a local file system. Called with the
+    // keeper's lock held.
+    std::optional<QString> find(int folder, const struct stat& info, const QString& name,
+                                bool wantFolder)
     {
         applyReportedChanges();
         if (Listing* kept = keptFor(info.st_dev, info.st_ino)) {
-            ::close(descriptor);
             kept->lastUse = ++m_uses;
             return kept->find(folder, name, wantFolder);
         }
+        const int descriptor = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor < 0)
+            return std::nullopt;
         Listing listing;
         listing.device = info.st_dev;
         listing.inode = info.st_ino;
-        listing.watch = watch(HostName::encode(folder), descriptor, info);
+        listing.watch = watch(descriptor);
         // The watch is in place before the first name is read: a change made meanwhile is
         // reported, and applying it to names that already show it changes nothing.
         if (!listing.read(descriptor)) {
@@ -177,22 +187,15 @@ private:
         return found == m_kept.end() ? nullptr : &*found;
     }
 
-    // A watch on the folder open as descriptor, or -1 when its changes cannot all be known.
-    int watch(const QByteArray& hostFolder, int descriptor, const struct stat& opened)
+    // A watch on the folder open as descriptor, or -1 when its changes cannot all be known. Set
+    // through the descriptor, so it watches the folder opened whatever its path leads to now.
+    int watch(int descriptor)
     {
         if (m_notify < 0 || !reportsEveryChange(descriptor))
             return -1;
-        const int watch = ::inotify_add_watch(m_notify, hostFolder.constData(), watchedChanges);
-        if (watch < 0)
-            return -1;
-        // The path must still name the folder opened, or the watch reports another one.
-        struct stat now;
-        if (::stat(hostFolder.constData(), &now) != 0 || now.st_dev != opened.st_dev ||
-            now.st_ino != opened.st_ino) {
-            unwatch(watch);
-            return -1;
-        }
-        return watch;
+        const int watch =
+            ::inotify_add_watch(m_notify, pathOfOpen(descriptor).constData(), watchedChanges);
+        return watch < 0 ? -1 : watch;
     }
 
     void unwatch(int watch)
@@ -285,19 +288,31 @@ namespace FolderListings {
 std::optional<QString> findIgnoringCase(const QString& hostFolder, const QString& name,
                                         bool wantFolder)
 {
+    const Descriptor folder(
+        ::open(HostName::encode(hostFolder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder)
+        return std::nullopt;
+    return findIgnoringCaseIn(folder.get(), name, wantFolder);
+}
+
+std::optional<QString> findIgnoringCaseIn(int folderDescriptor, const QString& name,
+                                          bool wantFolder)
+{
     // Nothing that may wait in the kernel happens under the lock, which the searches' threads
-    // share: one held by a mount that no longer answers would hold them all.
-    const int descriptor =
-        ::open(HostName::encode(hostFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // share: one held by a mount that no longer answers would hold them all. Folders on such
+    // file systems are never kept, so they are read without it.
     struct stat info;
-    if (descriptor < 0 || ::fstat(descriptor, &info) != 0 || !reportsEveryChange(descriptor)) {
+    if (::fstat(folderDescriptor, &info) != 0)
+        return std::nullopt;
+    if (!reportsEveryChange(folderDescriptor)) {
+        const int descriptor = ::openat(folderDescriptor, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         Listing listing;
         return descriptor >= 0 && listing.read(descriptor)
-                   ? listing.find(hostFolder, name, wantFolder)
+                   ? listing.find(folderDescriptor, name, wantFolder)
                    : std::nullopt;
     }
     const std::lock_guard lock(keeperLock());
-    return keeper().find(hostFolder, name, wantFolder, info, descriptor);
+    return keeper().find(folderDescriptor, info, name, wantFolder);
 }
 
 void forget()

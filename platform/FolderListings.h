@@ -18,6 +18,10 @@ namespace FolderListings {
 // folders (links to folders too) count. nullopt when none does or the folder cannot be read.
 std::optional<QString> findIgnoringCase(const QString& hostFolder, const QString& name,
                                         bool wantFolder);
+// The same in the folder open as folderDescriptor (O_PATH will do), wherever that folder lies
+// now: a folder moved, or swapped for a link, after it was opened is still the one looked in.
+std::optional<QString> findIgnoringCaseIn(int folderDescriptor, const QString& name,
+                                          bool wantFolder);
 
 // Drops every kept listing and stops watching their folders.
 void forget();

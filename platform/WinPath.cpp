@@ -183,6 +183,15 @@ bool makesValidName(const QString& windowsPath)
     return kept.isEmpty() || std::none_of(kept.last().begin(), kept.last().end(), refusedInNames);
 }
 
+bool isSingleName(const QString& name)
+{
+    const auto separatorOrRefused = [](QChar c) {
+        return c == u'\\' || c == u'/' || refusedInNames(c);
+    };
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           std::none_of(name.begin(), name.end(), separatorOrRefused);
+}
+
 QString join(const QString& folder, const QString& name)
 {
     if (folder.isEmpty())

@@ -43,6 +43,9 @@ QString fileName(const QString& windowsPath);
 // Whether Windows would make a file or folder of the path's last name (what is left of the path
 // once "." and ".." are resolved): it refuses < > : " | ? * and control characters there.
 bool makesValidName(const QString& windowsPath);
+// Whether name is a single name a Windows program can spell, and so one entry of a folder: not
+// empty, not "." or "..", and holding no separator (\ or /) nor anything makesValidName refuses.
+bool isSingleName(const QString& name);
 
 // Joins with a single backslash.
 QString join(const QString& folder, const QString& name);

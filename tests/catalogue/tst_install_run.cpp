@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -213,6 +214,10 @@ private Q_SLOTS:
     void readOnlySources();
     void theFileBeingWrittenIsHidden();
     void neverWritesThroughAPlantedLink();
+    void keepsToTheFolderItOpened_data();
+    void keepsToTheFolderItOpened();
+    void namesWindowsCannotSpell_data();
+    void namesWindowsCannotSpell();
     void emptyFiles();
     void secondRunCountsFromZero();
     void flagsStartAfreshEachRun();
@@ -563,6 +568,101 @@ void TestInstallRun::neverWritesThroughAPlantedLink()
     QVERIFY(planted.open(QIODevice::ReadOnly));
     QCOMPARE(planted.readAll(), QByteArray("untouched"));
     QVERIFY(!QFile::exists(nowhere));
+}
+
+void TestInstallRun::keepsToTheFolderItOpened_data()
+{
+    QTest::addColumn<bool>("replacing"); // a.scn is there already and is overwritten
+    QTest::addColumn<bool>("withoutNoReplaceRename");
+    QTest::addColumn<QString>("message"); // the error that ends the run, empty for none
+
+    QTest::newRow("swapped before the rename") << false << false << QString();
+    QTest::newRow("swapped before the link and unlink that stand in for the rename")
+        << false << true << QString();
+    QTest::newRow("swapped before the rename over the old file") << true << false << QString();
+    QTest::newRow("swapped before the temporary file is removed after a failure")
+        << false << false << "I/O error 112.";
+}
+
+// The game's SCENARIO folder is swapped for a link to another folder while a file is copied.
+void TestInstallRun::keepsToTheFolderItOpened()
+{
+    QFETCH(bool, replacing);
+    QFETCH(bool, withoutNoReplaceRename);
+    QFETCH(QString, message);
+
+    Installation setup;
+    const QByteArray fresh = setup.addSource(QStringLiteral("a.scn"), 5000);
+    if (replacing) {
+        setup.addExisting(QStringLiteral("a.scn"));
+        setup.ui.answers = {OverwriteFile};
+    }
+    setup.openAndTickAll();
+    const QString opened = setup.gameFolderPath();
+    const QString movedAway = opened + QStringLiteral(".moved");
+    const QString elsewhere = setup.world.makeFolder(QStringLiteral("elsewhere"));
+    setup.ui.whileCopying = [&] {
+        QVERIFY(QDir().rename(opened, movedAway));
+        QVERIFY(QFile::link(elsewhere, opened));
+    };
+    if (withoutNoReplaceRename)
+        FileFaults::withoutNoReplaceRename();
+    if (!message.isEmpty())
+        FileFaults::failWritesAfter(2500, DiskFull);
+
+    QCOMPARE(setup.runCatchingError(), message);
+    // The folder the run opened is the one the user chose; a link put in its place mid-run must
+    // not choose another, so the file lands in the opened folder, wherever it now lies.
+    QCOMPARE(setup.filesIn(elsewhere), QStringList());
+    const bool placed = message.isEmpty() || replacing;
+    QCOMPARE(setup.filesIn(movedAway), placed ? QStringList{"a.scn"} : QStringList());
+    QFile copy(movedAway + QStringLiteral("/a.scn"));
+    if (message.isEmpty())
+        QVERIFY(copy.open(QIODevice::ReadOnly) && copy.readAll() == fresh);
+}
+
+void TestInstallRun::namesWindowsCannotSpell_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("putInTheListByHand");
+
+    for (const char* name :
+         {"back\\slash.scn", "..\\pwn.scn", "..\\..\\pwn.scn", "a:pwn.scn", "a*b.scn"}) {
+        QTest::addRow("%s, as the pack lists it", name) << QString::fromLatin1(name) << false;
+        QTest::addRow("%s, put in the list by hand", name) << QString::fromLatin1(name) << true;
+    }
+}
+
+// A name that is a path to a Windows program must not steer what the run reads nor where it
+// writes: the pack's list leaves it out, and the run refuses it should it be listed anyway.
+void TestInstallRun::namesWindowsCannotSpell()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, putInTheListByHand);
+
+    Installation setup;
+    const QByteArray fresh = setup.addSource(QStringLiteral("a.scn"), 3000);
+    setup.addSource(name, 4000);
+    // Where the name leads as a path: the pack's root, the folder above it, a name after a colon.
+    setup.world.writeFile(QStringLiteral("medium/pwn.scn"), "outside the type's folder");
+    setup.world.writeFile(QStringLiteral("pwn.scn"), "outside the pack");
+    if (putInTheListByHand) {
+        setup.list.fill({DirEntry{QStringLiteral("a.scn"), 3000}, DirEntry{name, 4000}});
+        setup.list.setEveryTick(true);
+        ScenarioCatalogue::countTicked(setup.state, setup.list);
+        ScenarioTypes::selectTypeFolders(setup.state, 0);
+    } else {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("left out$")));
+        setup.openAndTickAll();
+        QCOMPARE(setup.list.rowCount(), 1);
+    }
+
+    QCOMPARE(setup.runCatchingError(),
+             putInTheListByHand ? QStringLiteral("I/O error 123.") : QString());
+    QCOMPARE(setup.ui.statuses.value(0), copying("a.scn"));
+    QCOMPARE(setup.filesIn(setup.gameFolderPath()), QStringList{"a.scn"});
+    QCOMPARE(setup.filesIn(setup.world.driveC() + QStringLiteral("/Game")), QStringList());
+    QVERIFY(setup.installed(QStringLiteral("a.scn")) == fresh);
 }
 
 void TestInstallRun::emptyFiles()

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -125,6 +126,12 @@ void TestScenarioCatalogue::listing_data()
         << QStringList{"HISTSCR/zeta.scn", "HISTSCR/Beta.scn", "HISTSCR/alpha.scn",
                        "HISTSCR/_under.scn"}
         << QStringList() << QStringList{"alpha.scn", "Beta.scn", "zeta.scn", "_under.scn"};
+    // Each a path, or no name at all, to a Windows program.
+    for (const char* odd : {"back\\slash.scn", "..\\pwn.scn", "..\\..\\pwn.scn", "a:b.scn",
+                            "a*b.scn", "a?.scn", "\"a\".scn", "<a>.scn", "a|b.scn", "tab\t.scn"})
+        QTest::addRow("a name Windows cannot spell is left out: %s", odd)
+            << QStringList{"HISTSCR/good.scn", QStringLiteral("HISTSCR/") + QLatin1String(odd)}
+            << QStringList() << QStringList{"good.scn"};
 }
 
 void TestScenarioCatalogue::listing()
@@ -138,6 +145,16 @@ void TestScenarioCatalogue::listing()
         world.makeFolder(QStringLiteral("medium/") + folder);
     for (const QString& file : files)
         world.writeFile(QStringLiteral("medium/") + file, scenarioBytes("x", 3000));
+
+    static const QRegularExpression refused(QStringLiteral("[\\\\:*?\"<>|\\x01-\\x1f]"));
+    for (const QString& file : files) {
+        const QString name = file.section(QLatin1Char('/'), 1);
+        if (name.contains(refused))
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("korvane-installer: HISTSCR/") + name +
+                                            QStringLiteral(": the name holds a character Windows "
+                                                           "does not allow; left out")));
+    }
 
     ScenarioListModel list;
     ScenarioCatalogue::fillFileList(list, QStringLiteral("HISTSCR"));
