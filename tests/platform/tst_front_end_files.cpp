@@ -1,8 +1,9 @@
+#include "Drives.h"
 #include "FrontEndFiles.h"
 
 #include <QtTest>
 
-// What the front-ends' files say, in every form their writers produce.
+// What the front-ends' files and udev's label links say, in every form their writers produce.
 class TestFrontEndFiles : public QObject
 {
     Q_OBJECT
@@ -12,6 +13,8 @@ private Q_SLOTS:
     void lutrisPrefix();
     void names_data();
     void names();
+    void decodeLabelName_data();
+    void decodeLabelName();
 };
 
 void TestFrontEndFiles::lutrisPrefix_data()
@@ -99,6 +102,45 @@ void TestFrontEndFiles::names()
 
     QCOMPARE(FrontEndFiles::lutrisName(yaml), lutrisName);
     QCOMPARE(FrontEndFiles::bottleName(yaml), bottleName);
+}
+
+void TestFrontEndFiles::decodeLabelName_data()
+{
+    QTest::addColumn<QString>("linkName");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("blank") << "Game\\x20Disc"
+                           << "Game Disc";
+    QTest::newRow("upper-case digits") << "a\\x2Fb"
+                                       << "a/b";
+    QTest::newRow("backslash") << "a\\x5cb"
+                               << "a\\b";
+    QTest::newRow("UTF-8 kept by udev")
+        << QString::fromUtf8("Été\\x201998") << QString::fromUtf8("Été 1998");
+    QTest::newRow("UTF-8 escaped byte by byte")
+        << "\\xc3\\xa9t\\xc3\\xa9" << QString::fromUtf8("été");
+    QTest::newRow("U+FEFF first") << "\\xef\\xbb\\xbfDisc" << QStringLiteral("\uFEFFDisc");
+    QTest::newRow("not UTF-8: Latin-1") << "\\xc9T\\xc9" << QString::fromUtf8("ÉTÉ");
+    QTest::newRow("sign") << "A\\x-1B"
+                          << "A\\x-1B";
+    QTest::newRow("plus sign") << "\\x+f"
+                               << "\\x+f";
+    QTest::newRow("one digit, then a blank") << "Disc\\x2 1"
+                                             << "Disc\\x2 1";
+    QTest::newRow("blank, then one digit") << "Disc\\x 21"
+                                           << "Disc\\x 21";
+    QTest::newRow("one digit at the end") << "Disc\\x2"
+                                          << "Disc\\x2";
+    QTest::newRow("no hex digits") << "\\xZZ"
+                                   << "\\xZZ";
+}
+
+void TestFrontEndFiles::decodeLabelName()
+{
+    QFETCH(QString, linkName);
+    QFETCH(QString, label);
+
+    QCOMPARE(Drives::decodeLabelName(linkName), label);
 }
 
 QTEST_GUILESS_MAIN(TestFrontEndFiles)
