@@ -1,7 +1,9 @@
 // Fuzz targets, one per FUZZ_<NAME>: any bytes in, an abort where a property fails; or a replay.
 #include "Collation.h"
+#include "Drives.h"
 #include "FileSystem.h"
 #include "FolderListings.h"
+#include "FrontEndFiles.h"
 #include "GameFolder.h"
 #include "HostName.h"
 #include "Registry.h"
@@ -10,17 +12,61 @@
 #include "WinPath.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
+#include <yaml-cpp/yaml.h>
+
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #define REQUIRE(holds) ((holds) ? void() : (std::fprintf(stderr, "%s\n", #holds), std::abort()))
+
+#if defined(FUZZ_YAML)
+namespace {
+
+// A Lutris game file that is also a bottle.yml, every name and the prefix being text, written by
+// yaml-cpp's emitter in one style; nullopt when the emitter refuses.
+std::optional<QByteArray> emittedGameFile(const QString& text, YAML::EMITTER_MANIP style, bool flow)
+{
+    const std::string value = text.toStdString();
+    YAML::Emitter out;
+    if (flow)
+        out << YAML::Flow;
+    out << YAML::BeginMap;
+    for (const char* key : {"name", "Name"})
+        out << YAML::Key << key << YAML::Value << style << value;
+    out << YAML::Key << "game" << YAML::Value << YAML::BeginMap << YAML::Key << "prefix"
+        << YAML::Value << style << value << YAML::EndMap << YAML::EndMap;
+    if (!out.good())
+        return std::nullopt;
+    return QByteArray(out.c_str(), qsizetype(out.size()));
+}
+
+// The text with every blank between two letters, digits or slashes broken onto an indented
+// next line, as a YAML writer folds a long line; inside a plain or quoted scalar such a break
+// reads back as the blank.
+QByteArray folded(QByteArray yaml)
+{
+    const auto plain = [](char c) { return std::isalnum(uchar(c)) || c == '/'; };
+    for (qsizetype i = yaml.size() - 2; i > 0; --i) {
+        if (yaml[i] == ' ' && plain(yaml[i - 1]) && plain(yaml[i + 1]))
+            yaml.replace(i, 1, "\n    ");
+    }
+    return yaml;
+}
+
+} // namespace
+#endif
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -65,6 +111,84 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             sign(Collation::sortKey(a).compare(Collation::sortKey(b))));
     REQUIRE(Collation::compare(a, b) > 0 || Collation::compare(b, c) > 0 ||
             Collation::compare(a, c) <= 0);
+#elif defined(FUZZ_VDF)    // any libraryfolders.vdf; a path written as Steam writes it reads back
+    FrontEndFiles::steamLibraries(input);
+    const QByteArray path = lines[0];
+    QByteArray quoted = path;
+    quoted.replace('\\', "\\\\").replace('"', "\\\"");
+    const QByteArray current = "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + quoted +
+                               "\"\n\t\t\"label\"\t\t\"\"\n\t}\n}\n";
+    const QByteArray older = "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
+                             "\t\"1\"\t\t\"" +
+                             quoted + "\"\n}\n";
+    for (const QByteArray& vdf : {current, older})
+        REQUIRE(!path.startsWith('/') ||
+                FrontEndFiles::steamLibraries(vdf) == QStringList{QString::fromUtf8(path)});
+#elif defined(FUZZ_HEROIC) // any game configuration; a prefix written as JSON reads back
+    FrontEndFiles::heroicPrefixes(input);
+    const QString prefix = QString::fromUtf8(lines[0]);
+    QJsonObject config{{QStringLiteral("version"), QStringLiteral("v0")}};
+    config.insert(QString::fromUtf8(lines.value(1)), // the game's id
+                  QJsonObject{{QStringLiteral("winePrefix"), prefix},
+                              {QStringLiteral("wineVersion"), QJsonObject()}});
+    REQUIRE(FrontEndFiles::heroicPrefixes(QJsonDocument(config).toJson()) == QStringList{prefix});
+#elif defined(FUZZ_YAML)   // any YAML; a text written by an emitter, in each style, reads back
+    FrontEndFiles::lutrisPrefix(input);
+    FrontEndFiles::lutrisName(input);
+    FrontEndFiles::bottleName(input);
+    const QString text = QString::fromUtf8(lines[0]);
+    // yaml-cpp's emitter writes a noncharacter (U+FFFE, U+FDD0...) in quotes as it is, and its
+    // reader takes that for a damaged character; no path or name holds one.
+    const QList<uint> codes = text.toUcs4();
+    if (std::any_of(codes.begin(), codes.end(), [](uint c) { return QChar::isNonCharacter(c); }))
+        return 0;
+    for (const auto style : {YAML::Auto, YAML::DoubleQuoted, YAML::SingleQuoted}) {
+        for (const bool flow : {false, true}) {
+            const std::optional<QByteArray> yaml = emittedGameFile(text, style, flow);
+            for (const QByteArray& form :
+                 yaml ? QList<QByteArray>{*yaml, folded(*yaml)} : QList<QByteArray>()) {
+                REQUIRE(FrontEndFiles::lutrisPrefix(form) == text);
+                REQUIRE(FrontEndFiles::lutrisName(form) == text);
+                REQUIRE(FrontEndFiles::bottleName(form) == text);
+            }
+        }
+    }
+#elif defined(FUZZ_MOUNT_TABLE) // any mount table; a mount escaped as the kernel does reads back
+    Drives::mounts(input);
+    const QByteArray folder = lines[0], source = lines.value(1);
+    const auto kernelEscaped = [](const QByteArray& field) {
+        QByteArray escaped;
+        for (const char c : field) {
+            escaped += c == ' '    ? QByteArray("\\040")
+                       : c == '\t' ? QByteArray("\\011")
+                       : c == '\n' ? QByteArray("\\012")
+                       : c == '\\' ? QByteArray("\\134")
+                                   : QByteArray(1, c);
+        }
+        return escaped;
+    };
+    const QByteArray table =
+        "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n36 22 11:0 / " +
+        kernelEscaped(folder) + " ro,nosuid shared:7 - iso9660 " + kernelEscaped(source) + " ro\n";
+    const QList<Drives::Mount> mounts = Drives::mounts(table);
+    REQUIRE(!folder.startsWith('/') ||
+            (mounts.size() == 2 && mounts[1].folder == HostName::decode(folder) &&
+             mounts[1].fileSystem.source == HostName::decode(source) &&
+             Drives::mountedOn(table, HostName::decode(folder))->type == u"iso9660"));
+#elif defined(FUZZ_DRIVE_LABEL) // any link name is valid text; an escaped label decodes back
+    REQUIRE(QStringView(Drives::decodeLabelName(HostName::decode(input))).isValidUtf16());
+    const QString label = QString::fromUtf8(lines[0]);
+    const auto udevEscape = [](char byte) {
+        return "\\x" + QByteArray::number(uchar(byte), 16).rightJustified(2, '0');
+    };
+    QByteArray asUdev, everyByteEscaped; // udev keeps valid UTF-8; escaped, it must read the same
+    for (const char c : label.toUtf8()) {
+        const bool kept = std::isalnum(uchar(c)) || QByteArrayView("#+-.:=@_").contains(c);
+        asUdev += kept || uchar(c) >= 0x80 ? QByteArray(1, c) : udevEscape(c);
+        everyByteEscaped += kept ? QByteArray(1, c) : udevEscape(c);
+    }
+    REQUIRE(Drives::decodeLabelName(HostName::decode(asUdev)) == label);
+    REQUIRE(Drives::decodeLabelName(HostName::decode(everyByteEscaped)) == label);
 #endif
     return 0;
 }

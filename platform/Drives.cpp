@@ -188,21 +188,37 @@ std::optional<QString> deviceLabel(const QString& source)
 
 QString decodeLabelName(const QString& name)
 {
-    QString text;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] == QLatin1Char('\\') && i + 3 < name.size() &&
-            name[i + 1] == QLatin1Char('x')) {
-            bool ok = false;
-            const int code = name.mid(i + 2, 2).toInt(&ok, 16);
-            if (ok) {
-                text.append(QChar(code));
+    // udev writes a byte it does not keep as "\x" and two lower-case hex digits, and keeps valid
+    // UTF-8 as it is, so the escapes are undone on the bytes, which then read as UTF-8. A label
+    // that is not UTF-8 (a FAT label in an 8-bit code page) reads as Latin-1 rather than as
+    // replacement characters. A backslash that starts no such escape stays as written.
+    const auto hexDigitValue = [](char digit) {
+        if (digit >= '0' && digit <= '9')
+            return digit - '0';
+        if (digit >= 'a' && digit <= 'f')
+            return digit - 'a' + 10;
+        if (digit >= 'A' && digit <= 'F')
+            return digit - 'A' + 10;
+        return -1;
+    };
+    const QByteArray escaped = name.toUtf8();
+    QByteArray bytes;
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x') {
+            const int high = hexDigitValue(escaped[i + 2]);
+            const int low = hexDigitValue(escaped[i + 3]);
+            if (high >= 0 && low >= 0) {
+                bytes.append(char(high * 16 + low));
                 i += 3;
                 continue;
             }
         }
-        text.append(name[i]);
+        bytes.append(escaped[i]);
     }
-    return text;
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 QList<QChar> letters()

@@ -3,35 +3,36 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <yaml-cpp/yaml.h>
+
 #include <algorithm>
+#include <exception>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
-QByteArray unquoted(const QByteArray& value)
+// The text of the scalar that keys lead to from the top of a YAML document; empty when there is
+// none or the document cannot be read. yaml-cpp throws on a damaged document, and on one nested
+// deeper than its parser's own depth limit, so that neither costs more than "nothing found".
+QString scalarAt(const QByteArray& yaml, std::initializer_list<const char*> keys)
 {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        return value.mid(1, value.size() - 2);
-    return value;
-}
-
-// The value of `key:` among the indented lines that a line `block:` opens, as a game file of
-// Lutris holds its prefix under `game:`. A line-oriented reading of that one shape of YAML.
-QString blockValue(const QByteArray& text, const QByteArray& block, const QByteArray& key)
-{
-    bool inBlock = false;
-    for (const QByteArray& line : text.split('\n')) {
-        const QByteArray item = line.trimmed();
-        if (item.isEmpty() || item.startsWith('#'))
-            continue;
-        if (!line.startsWith(' ') && !line.startsWith('\t')) {
-            inBlock = item == block + ':';
-            continue;
+    try {
+        YAML::Node node = YAML::Load(yaml.toStdString());
+        for (const char* key : keys) {
+            if (!node.IsMap())
+                return {};
+            // Read through a const node: a non-const subscript would add the key to the map, and
+            // assigning one node to another writes into the document instead of moving along it.
+            const YAML::Node child = std::as_const(node)[key];
+            if (!child.IsDefined())
+                return {};
+            node.reset(child);
         }
-        if (inBlock && item.startsWith(key + ':'))
-            return QString::fromUtf8(unquoted(item.mid(key.size() + 1).trimmed()));
+        return node.IsScalar() ? QString::fromStdString(node.Scalar()) : QString();
+    } catch (const std::exception&) {
+        return {};
     }
-    return {};
 }
 
 // The quoted words of a Valve KeyValues text in order, and an empty word for each brace, so that
@@ -67,7 +68,17 @@ namespace FrontEndFiles {
 
 QString lutrisPrefix(const QByteArray& yaml)
 {
-    return blockValue(yaml, "game", "prefix");
+    return scalarAt(yaml, {"game", "prefix"});
+}
+
+QString lutrisName(const QByteArray& yaml)
+{
+    return scalarAt(yaml, {"name"});
+}
+
+QString bottleName(const QByteArray& yaml)
+{
+    return scalarAt(yaml, {"Name"});
 }
 
 // Heroic keeps one file per game: {"<game>": {"winePrefix": "...", ...}, "version": ...}.

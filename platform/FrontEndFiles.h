@@ -9,8 +9,14 @@
 // understand of it. No widgets here.
 namespace FrontEndFiles {
 
-// A Lutris game file (YAML): the prefix under `game:`; empty when it names none.
+// A Lutris game file (YAML): the prefix under `game:`, as written (a leading `~` is left for the
+// caller to expand); empty when it names none or is no YAML.
 QString lutrisPrefix(const QByteArray& yaml);
+// A Lutris game file: the game's `name:`; empty when it has none.
+QString lutrisName(const QByteArray& yaml);
+
+// A Bottles bottle.yml: the bottle's `Name:`; empty when it has none.
+QString bottleName(const QByteArray& yaml);
 
 // A Heroic game configuration (JSON): every game's `winePrefix`.
 QStringList heroicPrefixes(const QByteArray& json);

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6 libgl-dev
-    zlib1g-dev
+    zlib1g-dev libyaml-cpp-dev
     gstreamer1.0-libav gstreamer1.0-plugins-good gstreamer1.0-plugins-base libgstreamer1.0-dev
     fonts-liberation fonts-urw-base35 fontconfig
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
