@@ -1,5 +1,6 @@
 #include "Drives.h"
 
+#include "Hex.h"
 #include "HostName.h"
 #include "NameCase.h"
 #include "Registry.h"
@@ -192,15 +193,6 @@ QString decodeLabelName(const QString& name)
     // UTF-8 as it is, so the escapes are undone on the bytes, which then read as UTF-8. A label
     // that is not UTF-8 (a FAT label in an 8-bit code page) reads as Latin-1 rather than as
     // replacement characters. A backslash that starts no such escape stays as written.
-    const auto hexDigitValue = [](char digit) {
-        if (digit >= '0' && digit <= '9')
-            return digit - '0';
-        if (digit >= 'a' && digit <= 'f')
-            return digit - 'a' + 10;
-        if (digit >= 'A' && digit <= 'F')
-            return digit - 'A' + 10;
-        return -1;
-    };
     const QByteArray escaped = name.toUtf8();
     QByteArray bytes;
     for (qsizetype i = 0; i < escaped.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "Registry.h"
 
 #include "Errors.h"
+#include "Hex.h"
 #include "NameCase.h"
 #include "SafeRead.h"
 #include "WinePrefix.h"
@@ -26,22 +27,6 @@ QString normalisedPath(const QString& path)
 
 // ---------------------------------------------------------------------------------------------
 // Escapes, as Wine writes them in key names and quoted texts
-
-int hexDigit(char16_t unit)
-{
-    if (unit >= '0' && unit <= '9')
-        return unit - '0';
-    if (unit >= 'a' && unit <= 'f')
-        return unit - 'a' + 10;
-    if (unit >= 'A' && unit <= 'F')
-        return unit - 'A' + 10;
-    return -1;
-}
-
-int hexDigit(QChar c)
-{
-    return hexDigit(c.unicode());
-}
 
 bool isOctalDigit(char16_t unit)
 {
@@ -84,8 +69,8 @@ template <class Text> char16_t decodeEscape(Text text, qsizetype& pos)
         // Up to four hex digits make one UTF-16 code unit.
         int value = 0;
         int digits = 0;
-        while (digits < 4 && pos < text.size() && hexDigit(unitAt(text, pos)) >= 0) {
-            value = value * 16 + hexDigit(unitAt(text, pos++));
+        while (digits < 4 && pos < text.size() && hexDigitValue(unitAt(text, pos)) >= 0) {
+            value = value * 16 + hexDigitValue(unitAt(text, pos++));
             ++digits;
         }
         return digits > 0 ? char16_t(value) : escape;
@@ -145,7 +130,7 @@ std::optional<quint32> parseHexNumber(QStringView text)
         return std::nullopt;
     quint32 number = 0;
     for (QChar c : text) {
-        const int digit = hexDigit(c);
+        const int digit = hexDigitValue(c.unicode());
         if (digit < 0)
             return std::nullopt;
         number = number * 16 + quint32(digit);

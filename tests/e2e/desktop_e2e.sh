@@ -6,13 +6,7 @@
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 # The medium is a tmpfs, mounted in a mount namespace of the test's own.
-if [ -z "${E2E_OWN_MOUNTS:-}" ]; then
-    unshare -m --propagation private true 2>/dev/null || {
-        echo "no mount namespace can be made here: skipped"
-        exit 77
-    }
-    E2E_OWN_MOUNTS=1 exec unshare -m --propagation private bash "$0"
-fi
+e2e_own_mounts
 e2e_init desktop
 e2e_make_world
 e2e_add_intro 2
@@ -27,12 +21,7 @@ mkdir -p "$home/Games"
 mv "$E2E_PREFIX" "$home/Games/age-of-empires"
 game="$home/Games/age-of-empires/drive_c/Program Files/Microsoft Games/Age of Empires/SCENARIO"
 
-(
-    cd "$home"
-    unset QT_QPA_PLATFORM WINEPREFIX XDG_DATA_HOME XDG_CONFIG_HOME
-    HOME=$home exec "$E2E_INSTALL" "$other/setup.exe"
-) >"$E2E_LOG" 2>&1 &
-E2E_PID=$!
+e2e_start_from_home "$home" "$other/setup.exe"
 e2e_reach_main_window
 [ "$E2E_ERROR_BOXES" -eq 0 ] || e2e_fail "an error box came up at start"
 [ -f "$E2E_SHOTS/desktop-intro.png" ] || e2e_fail "the intro on the medium did not play"

@@ -33,6 +33,31 @@ e2e_skip() {
     exit 77
 }
 
+# Runs the calling script again in a mount namespace of its own, where it may mount what it needs
+# (a tmpfs on /media, a medium); skips it where none can be made. Call before e2e_init.
+e2e_own_mounts() {
+    [ -n "${E2E_OWN_MOUNTS:-}" ] && return 0
+    unshare -m --propagation private true 2>/dev/null || {
+        echo "no mount namespace can be made here: skipped"
+        exit 77
+    }
+    E2E_OWN_MOUNTS=1 exec unshare -m --propagation private bash "$0"
+}
+
+# Starts the program as a desktop menu does: in the home folder given, without WINEPREFIX and the
+# XDG folders, with the arguments given.
+e2e_start_from_home() { # home [arguments...]
+    local home=$1
+    shift
+    (
+        cd "$home"
+        unset QT_QPA_PLATFORM WINEPREFIX XDG_DATA_HOME XDG_CONFIG_HOME
+        HOME=$home exec "$E2E_INSTALL" "$@"
+    ) >"$E2E_LOG" 2>&1 &
+    E2E_PID=$!
+    e2e_log "started korvane-installer (pid $E2E_PID) from $home"
+}
+
 e2e_init() {
     E2E_NAME=$1
     E2E_BUILD=${KORVANE_BUILD_DIR:?KORVANE_BUILD_DIR names the build folder}

@@ -7,13 +7,7 @@
 # while a look at the mount is still held.
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
-if [ -z "${E2E_OWN_MOUNTS:-}" ]; then
-    unshare -m --propagation private true 2>/dev/null || {
-        echo "no mount namespace can be made here: skipped"
-        exit 77
-    }
-    E2E_OWN_MOUNTS=1 exec unshare -m --propagation private bash "$0"
-fi
+e2e_own_mounts
 e2e_init never_stuck
 [ -c /dev/fuse ] && /usr/bin/python3 -c "import fusepy" 2>/dev/null ||
     e2e_skip "FUSE or python3-fusepy is missing"
@@ -25,16 +19,21 @@ medium=/media/$user/KORVANE
 mkdir -p "$medium" && mount -t tmpfs tmpfs "$medium" && cp -R "$E2E_MEDIUM"/. "$medium" ||
     e2e_fail "the medium could not be made"
 stalled=/media/$user/S3
-mkdir -p "$stalled"
-/usr/bin/python3 "$(dirname "$0")/../support/stalled_mount.py" "$stalled" &
-server=$!
+server=""
+start_server() {
+    mkdir -p "$stalled"
+    /usr/bin/python3 "$(dirname "$0")/../support/stalled_mount.py" "$stalled" &
+    server=$!
+    for _ in $(seq 50); do grep -q " $stalled " /proc/self/mountinfo && return 0; sleep 0.1; done
+    e2e_fail "the stalled mount could not be made"
+}
+# Its end fails the looks it holds, which then let the program end.
 stop_server() {
     kill -9 "$server" 2>/dev/null || true
     umount -l "$stalled" 2>/dev/null || true
 }
 trap 'stop_server; e2e_cleanup' EXIT
-for _ in $(seq 50); do grep -q " $stalled " /proc/self/mountinfo && break; sleep 0.1; done
-grep -q " $stalled " /proc/self/mountinfo || e2e_fail "the stalled mount could not be made"
+start_server
 
 home=$E2E_WORLD/home
 mkdir -p "$home/Games" "$home/.local/share/Steam/steamapps" "$home/.steam/steam/steamapps"
@@ -48,12 +47,7 @@ mv "$E2E_WORLD/stale/prefix" "$home/.wine"
 truncate -s 2G "$home/.wine/system.reg"
 
 started=$SECONDS
-(
-    cd "$home"
-    unset QT_QPA_PLATFORM WINEPREFIX XDG_DATA_HOME XDG_CONFIG_HOME
-    HOME=$home exec "$E2E_INSTALL"
-) >"$E2E_LOG" 2>&1 &
-E2E_PID=$!
+e2e_start_from_home "$home"
 notice=$(e2e_wait_window "$E2E_TITLE" "" 5) || e2e_fail "no window within 5 s"
 e2e_log "first window after $((SECONDS - started)) s"
 [ "$(e2e_geometry "$notice")" != "$E2E_MAIN_SIZE" ] || e2e_fail "no notice of the wait"
@@ -70,21 +64,13 @@ e2e_shot main-window
 
 e2e_click 566 35 # Exit
 e2e_wait_gone "$E2E_MAIN" 5 || e2e_fail "the main window stayed after Exit"
-# A look still held by the mount keeps the process until the mount answers or goes.
 stop_server
 e2e_wait_exit 10 || e2e_fail "the program did not end once the mount was gone"
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS"
 
 # Started again, the user gives up while the program waits: it ends quietly, status 0.
-/usr/bin/python3 "$(dirname "$0")/../support/stalled_mount.py" "$stalled" &
-server=$!
-for _ in $(seq 50); do grep -q " $stalled " /proc/self/mountinfo && break; sleep 0.1; done
-(
-    cd "$home"
-    unset QT_QPA_PLATFORM WINEPREFIX XDG_DATA_HOME XDG_CONFIG_HOME
-    HOME=$home exec "$E2E_INSTALL"
-) >"$E2E_LOG" 2>&1 &
-E2E_PID=$!
+start_server
+e2e_start_from_home "$home"
 notice=$(e2e_wait_window "$E2E_TITLE" "" 5) || e2e_fail "no notice the second time"
 xdotool windowfocus --sync "$notice" key Escape 2>/dev/null || xdotool windowfocus "$notice" key Escape
 e2e_wait_gone "$notice" 5 || e2e_fail "Esc did not close the notice"
