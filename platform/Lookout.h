@@ -3,7 +3,6 @@
 #include <QList>
 #include <QString>
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -14,11 +13,11 @@
 
 // Looks at places the program does not own and that may never answer: a mount whose server is
 // gone, a disk that is spinning up, a folder on either. Each look runs on a thread of its own,
-// and the caller waits for a batch of them together, for the lookout's budget at most. A look
-// that has not answered by then is passed over: its place is named on standard error, and its
-// thread, which may be held in the kernel, ends whenever the place answers, or with the program. A
-// look therefore owns all it uses: it captures by value, never a reference to the caller's state.
-// No widgets here.
+// and the caller waits for a batch of them together until all have answered or none has for the
+// lookout's budget. A look still silent then is passed over: its place is named on standard
+// error, and its thread, which may be held in the kernel, ends whenever the place answers, or
+// with the program. A look therefore owns all it uses: it captures by value, never a reference
+// to the caller's state. No widgets here.
 class Lookout
 {
 public:
@@ -35,7 +34,7 @@ public:
 
     // Called every few milliseconds while the caller waits, with the place of a look that has
     // not answered yet, so that a window can show what is being waited for; false gives up the
-    // wait, this one and every later one of the lookout, as if the deadline had come.
+    // wait, this one and every later one of the lookout, as if the budget had run out.
     using WhileWaiting = std::function<bool(const QString& place)>;
 
     explicit Lookout(std::chrono::milliseconds budget = standardBudget,
@@ -55,9 +54,6 @@ public:
     }
 
     bool givenUp() const { return m_givenUp; }
-
-    // Looks of any lookout still held somewhere, answered too late or not at all.
-    static int unanswered() { return s_unanswered.load(); }
 
 private:
     template <class Result> struct Batch
@@ -82,7 +78,6 @@ private:
     std::chrono::milliseconds m_budget;
     WhileWaiting m_whileWaiting;
     bool m_givenUp = false;
-    static inline std::atomic<int> s_unanswered{0};
 };
 
 template <class Result>
@@ -99,7 +94,6 @@ void Lookout::run(std::shared_ptr<Batch<Result>> batch, qsizetype index,
     batch->results[index] = std::move(result);
     batch->done[index] = true;
     --batch->pending;
-    --s_unanswered;
     batch->answered.notify_all();
 }
 
@@ -112,7 +106,6 @@ QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
     batch->results.resize(looks.size());
     batch->done.fill(false, looks.size());
     batch->pending = looks.size();
-    s_unanswered += int(looks.size());
     for (qsizetype i = 0; i < looks.size(); ++i)
         std::thread(&Lookout::run<Result>, batch, i, looks[i].work).detach();
 
