@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 // Looks at places the program does not own and that may never answer: a mount whose server is
 // gone, a disk that is spinning up, a folder on either. Each look runs on a thread of its own,
@@ -106,8 +107,10 @@ QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
     batch->results.resize(looks.size());
     batch->done.fill(false, looks.size());
     batch->pending = looks.size();
+    std::vector<std::thread> threads;
+    threads.reserve(size_t(looks.size()));
     for (qsizetype i = 0; i < looks.size(); ++i)
-        std::thread(&Lookout::run<Result>, batch, i, looks[i].work).detach();
+        threads.emplace_back(&Lookout::run<Result>, batch, i, looks[i].work);
 
     std::unique_lock<std::mutex> lock(batch->mutex);
     const auto firstWaiting = [&] {
@@ -121,6 +124,17 @@ QList<std::optional<Result>> Lookout::lookAll(const QList<Look<Result>>& looks)
                 reportPassedOver(looks[i].place);
         }
     }
-    // What answers later is kept by the batch alone, which the last thread frees.
-    return batch->results;
+    const QList<bool> done = batch->done;
+    const QList<std::optional<Result>> results = batch->results;
+    lock.unlock();
+    // A thread that answered has only its end left, and is waited for, so that no thread of a
+    // finished look outlives the call. One that did not answer is let go: what it finds later
+    // goes to the batch alone, which its thread frees.
+    for (qsizetype i = 0; i < looks.size(); ++i) {
+        if (done[i])
+            threads[size_t(i)].join();
+        else
+            threads[size_t(i)].detach();
+    }
+    return results;
 }

@@ -354,9 +354,11 @@ private:
     {
         if (!m_file)
             return false;
+        // Moved by hand: QByteArray::remove() at the front only moves its start, so that the
+        // resize after it allocated anew each time.
         if (m_begin > 0) {
             m_before = m_buffer[m_begin - 1];
-            m_buffer.remove(0, m_begin);
+            std::memmove(m_buffer.data(), m_buffer.constData() + m_begin, size_t(m_end - m_begin));
             m_end -= m_begin;
             m_begin = 0;
         }
