@@ -110,16 +110,23 @@ bool settle(const QStringList& arguments)
     if (!decision.notAPrefix.isEmpty())
         errorReporter().showError(
             QStringLiteral("%1 is not a Wine prefix").arg(decision.notAPrefix));
-    WinePrefix::name(decision.choices.isEmpty() ? decision.prefix : choosePrefix(decision.choices));
+    QString prefix = decision.prefix;
+    if (!decision.choices.isEmpty()) {
+        // Without the prefix the user wants there is nothing to install into.
+        prefix = choosePrefix(decision.choices);
+        if (prefix.isEmpty())
+            return false;
+    }
+    WinePrefix::name(prefix);
 
     QString pack = packFromArguments(arguments);
     if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath())) {
         notice.lookFor(QStringLiteral("the scenario pack"));
         pack = findPack(lookout);
-        if (notice.cancelled())
+        // Without a pack there is nothing to do, and starting again is one click.
+        if (notice.cancelled() || pack.isEmpty())
             return false;
     }
-    // Cancelled: the program carries on where it was started, as it always has.
     if (!pack.isEmpty())
         QDir::setCurrent(pack);
     return true;
