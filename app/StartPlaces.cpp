@@ -3,6 +3,7 @@
 #include "GameFolder.h"
 #include "GamePrefix.h"
 #include "Guarded.h"
+#include "HostName.h"
 #include "Install_ChoiceForm.h"
 #include "PackSearch.h"
 #include "ScenarioTypes.h"
@@ -71,10 +72,12 @@ QString findPack(Lookout& lookout)
     if (places.size() == 1)
         return places.constFirst().folder;
     QStringList entries;
+    // A mount point's name or a label may hold a newline, which would show as two entries.
     for (const PackSearch::Place& place : places)
         entries << (place.label.isEmpty()
-                        ? place.folder
-                        : QStringLiteral("%1 [%2]").arg(place.folder, place.label));
+                        ? HostName::printable(place.folder)
+                        : QStringLiteral("%1 [%2]").arg(HostName::printable(place.folder),
+                                                        HostName::printable(place.label)));
     const std::optional<int> picked =
         pick(QStringLiteral("Several scenario packs were found. Which one is to be installed?"),
              entries);
