@@ -24,13 +24,20 @@ std::optional<int> pick(const QString& prompt, const QStringList& entries)
     return form.ask(prompt, entries);
 }
 
+// As the user knows the game: by the front-end's name for it first, when it gives one.
+QString prefixEntry(const PrefixSearch::FoundPrefix& prefix)
+{
+    const QString folder = GameFolder::withTilde(prefix.folder);
+    if (prefix.gameName.isEmpty())
+        return QStringLiteral("%1: %2 (%3)").arg(prefix.frontEnd, prefix.name(), folder);
+    return QStringLiteral("%1: %2 (%3)").arg(prefix.gameName, prefix.frontEnd, folder);
+}
+
 QString choosePrefix(const QList<GamePrefix::Candidate>& choices)
 {
     QStringList entries;
     for (const GamePrefix::Candidate& choice : choices)
-        entries << QStringLiteral("%1: %2 (%3)")
-                       .arg(choice.prefix.frontEnd, choice.prefix.name(),
-                            GameFolder::withTilde(choice.prefix.folder));
+        entries << HostName::printable(prefixEntry(choice.prefix));
     const std::optional<int> picked =
         pick(QStringLiteral("The game is installed in several Wine prefixes. Which one is to "
                             "receive the scenarios?"),
