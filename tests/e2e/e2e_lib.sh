@@ -11,6 +11,7 @@
 #   e2e_reach_main_window             # past the intro and any error box; sets E2E_MAIN and
 #                                     # E2E_ERROR_BOXES (how many error boxes it answered)
 #   e2e_click 566 35                  # a click at window coordinates of the main window
+#   e2e_close_box "$window"           # as a window manager's close box
 #   e2e_shot main-window
 #   e2e_wait_exit 5 || e2e_fail "..."
 
@@ -180,6 +181,11 @@ e2e_wait_main_window() { # [seconds]
 # A left click at x,y in the main window's client coordinates.
 e2e_click() {
     xdotool mousemove --window "$E2E_MAIN" "$1" "$2" click 1
+}
+
+# The window's close box, as a window manager would press it (WM_DELETE_WINDOW).
+e2e_close_box() { # window
+    "$E2E_BUILD/tests/e2e/e2e_close_window" "$1" || e2e_fail "no close request could be sent"
 }
 
 e2e_key() {
