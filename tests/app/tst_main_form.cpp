@@ -84,6 +84,8 @@ private Q_SLOTS:
     void startUp_data();
     void startUp();
     void failingIntroKeepsTheGameFolder();
+    void prefixInUse_data();
+    void prefixInUse();
     void introButtonRereadsTheRegistry();
     void showStatusPaintsAtOnce();
     void exitButtonEndsTheEventLoop();
@@ -615,6 +617,64 @@ void MainFormTest::startUp()
     QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), typeIndex);
     QVERIFY(textFits(*control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))));
     QCOMPARE(control<QLabel>(form, QStringLiteral("StatusBar"))->text(), QStringLiteral("Ready."));
+}
+
+void MainFormTest::prefixInUse_data()
+{
+    // How the game folder's edit shows the prefix in use; "<prefix>" and "<drive C>" stand for
+    // the world's, "<none>" for a prefix folder that is not there.
+    QTest::addColumn<QString>("uninstallString");
+    QTest::addColumn<QString>("gameFolderOnDisk");
+    QTest::addColumn<bool>("hasPrefix");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("placeholder");
+
+    QTest::newRow("the game's folder") << R"(C:\AoE\Uninst.exe)"
+                                       << "AoE" << true << "<drive C>/AoE"
+                                       << "Wine prefix: <prefix>";
+    QTest::newRow("the game's folder gone: where it was, in the prefix")
+        << R"(C:\AoE\Uninst.exe)"
+        << "" << true << "<drive C>/AoE"
+        << "Wine prefix: <prefix>";
+    QTest::newRow("no game entry: the prefix") << ""
+                                               << "" << true << "Wine prefix: <prefix>"
+                                               << "Wine prefix: <prefix>";
+    QTest::newRow("no prefix: its folder named")
+        << ""
+        << "" << false << "No Wine prefix: <none> is missing"
+        << "No Wine prefix: <none> is missing";
+}
+
+void MainFormTest::prefixInUse()
+{
+    QFETCH(QString, uninstallString);
+    QFETCH(QString, gameFolderOnDisk);
+    QFETCH(bool, hasPrefix);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, placeholder);
+
+    TestWorld world;
+    if (!uninstallString.isEmpty())
+        world.setUninstallString(uninstallString, true);
+    if (!gameFolderOnDisk.isEmpty())
+        world.makeFolder("prefix/drive_c/" + gameFolderOnDisk);
+    const QString none = world.root() + QStringLiteral("/no-prefix");
+    if (!hasPrefix)
+        qputenv("WINEPREFIX", QFile::encodeName(none));
+    CountingIntro intro;
+    MainFormServices services;
+    services.intro = &intro;
+    TMainForm form(services);
+    runGuarded([&form] { form.FormCreate(); });
+
+    const auto shown = [&](QString text) {
+        return text.replace("<prefix>", world.prefix())
+            .replace("<drive C>", world.driveC())
+            .replace("<none>", none);
+    };
+    const auto* edit = control<QLineEdit>(form, QStringLiteral("AoEpathEdit"));
+    QCOMPARE(edit->toolTip(), shown(toolTip));
+    QCOMPARE(edit->placeholderText(), shown(placeholder));
 }
 
 void MainFormTest::failingIntroKeepsTheGameFolder()
