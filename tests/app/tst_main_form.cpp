@@ -624,31 +624,20 @@ void MainFormTest::prefixInUse_data()
     // How the game folder's edit shows the prefix in use; "<prefix>" and "<drive C>" stand for
     // the world's, "<none>" for a prefix folder that is not there.
     QTest::addColumn<QString>("uninstallString");
-    QTest::addColumn<QString>("gameFolderOnDisk");
     QTest::addColumn<bool>("hasPrefix");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("placeholder");
 
-    QTest::newRow("the game's folder") << R"(C:\AoE\Uninst.exe)"
-                                       << "AoE" << true << "<drive C>/AoE"
-                                       << "Wine prefix: <prefix>";
-    QTest::newRow("the game's folder gone: where it was, in the prefix")
-        << R"(C:\AoE\Uninst.exe)"
-        << "" << true << "<drive C>/AoE"
-        << "Wine prefix: <prefix>";
-    QTest::newRow("no game entry: the prefix") << ""
-                                               << "" << true << "Wine prefix: <prefix>"
-                                               << "Wine prefix: <prefix>";
-    QTest::newRow("no prefix: its folder named")
-        << ""
-        << "" << false << "No Wine prefix: <none> is missing"
-        << "No Wine prefix: <none> is missing";
+    const QString inUse = "Wine prefix: <prefix>", missing = "No Wine prefix: <none> is missing";
+    QTest::newRow("the game's folder, gone or not")
+        << R"(C:\AoE\Uninst.exe)" << true << "<drive C>/AoE" << inUse;
+    QTest::newRow("no game entry: the prefix") << "" << true << inUse << inUse;
+    QTest::newRow("no prefix: its folder named") << "" << false << missing << missing;
 }
 
 void MainFormTest::prefixInUse()
 {
     QFETCH(QString, uninstallString);
-    QFETCH(QString, gameFolderOnDisk);
     QFETCH(bool, hasPrefix);
     QFETCH(QString, toolTip);
     QFETCH(QString, placeholder);
@@ -656,8 +645,6 @@ void MainFormTest::prefixInUse()
     TestWorld world;
     if (!uninstallString.isEmpty())
         world.setUninstallString(uninstallString, true);
-    if (!gameFolderOnDisk.isEmpty())
-        world.makeFolder("prefix/drive_c/" + gameFolderOnDisk);
     const QString none = world.root() + QStringLiteral("/no-prefix");
     if (!hasPrefix)
         qputenv("WINEPREFIX", QFile::encodeName(none));
