@@ -5,6 +5,7 @@
 #include "FileSystem.h"
 #include "Registry.h"
 #include "WinPath.h"
+#include "WinePrefix.h"
 
 #include <QDir>
 
@@ -161,6 +162,13 @@ QString hostFolder(const QString& gameFolder)
 {
     const WinPath::HostPath host = WinPath::toHost(gameFolder); // an empty one leads nowhere
     return host ? withTilde(*host) : QString();
+}
+
+QString prefixHint()
+{
+    if (WinePrefix::isBareMachine())
+        return QStringLiteral("No Wine prefix: %1 is missing").arg(withTilde(WinePrefix::path()));
+    return QStringLiteral("Wine prefix: %1").arg(withTilde(WinePrefix::path()));
 }
 
 int driveNumber(const QString& gameFolder)

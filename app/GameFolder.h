@@ -26,6 +26,9 @@ QString readGameFolder();
 QString withTilde(const QString& hostPath);
 // Where the game folder lies on the Linux side, home as "~"; empty when it maps to no folder.
 QString hostFolder(const QString& gameFolder);
+// Which prefix the machine is, as the game folder's edit shows it: "Wine prefix: <folder>", home
+// as "~", or that there is none.
+QString prefixHint();
 
 using FreeSpaceQuery = std::function<std::optional<qint64>(int driveNumber)>;
 

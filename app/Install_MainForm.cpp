@@ -367,8 +367,11 @@ void TMainForm::checkGameFolder()
 void TMainForm::showGameFolder()
 {
     ui->AoEpathEdit->setText(m_state.gameFolder);
-    // Which prefix is in use shows here: the folder on the Linux side.
-    ui->AoEpathEdit->setToolTip(GameFolder::hostFolder(m_state.gameFolder));
+    // Which prefix is in use shows here, on the Linux side: the game folder when it maps to one,
+    // else the prefix's folder, which the empty edit shows too.
+    const QString host = GameFolder::hostFolder(m_state.gameFolder);
+    ui->AoEpathEdit->setToolTip(host.isEmpty() ? GameFolder::prefixHint() : host);
+    ui->AoEpathEdit->setPlaceholderText(GameFolder::prefixHint());
 }
 
 void TMainForm::selectTypeFolders()

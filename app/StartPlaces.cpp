@@ -3,6 +3,7 @@
 #include "GameFolder.h"
 #include "GamePrefix.h"
 #include "Guarded.h"
+#include "HostName.h"
 #include "Install_ChoiceForm.h"
 #include "PackSearch.h"
 #include "ScenarioTypes.h"
@@ -23,13 +24,20 @@ std::optional<int> pick(const QString& prompt, const QStringList& entries)
     return form.ask(prompt, entries);
 }
 
+// As the user knows the game: by the front-end's name for it first, when it gives one.
+QString prefixEntry(const PrefixSearch::FoundPrefix& prefix)
+{
+    const QString folder = GameFolder::withTilde(prefix.folder);
+    if (prefix.gameName.isEmpty())
+        return QStringLiteral("%1: %2 (%3)").arg(prefix.frontEnd, prefix.name(), folder);
+    return QStringLiteral("%1: %2 (%3)").arg(prefix.gameName, prefix.frontEnd, folder);
+}
+
 QString choosePrefix(const QList<GamePrefix::Candidate>& choices)
 {
     QStringList entries;
     for (const GamePrefix::Candidate& choice : choices)
-        entries << QStringLiteral("%1: %2 (%3)")
-                       .arg(choice.prefix.frontEnd, choice.prefix.name(),
-                            GameFolder::withTilde(choice.prefix.folder));
+        entries << HostName::printable(prefixEntry(choice.prefix));
     const std::optional<int> picked =
         pick(QStringLiteral("The game is installed in several Wine prefixes. Which one is to "
                             "receive the scenarios?"),
@@ -71,10 +79,12 @@ QString findPack(Lookout& lookout)
     if (places.size() == 1)
         return places.constFirst().folder;
     QStringList entries;
+    // A mount point's name or a label may hold a newline, which would show as two entries.
     for (const PackSearch::Place& place : places)
         entries << (place.label.isEmpty()
-                        ? place.folder
-                        : QStringLiteral("%1 [%2]").arg(place.folder, place.label));
+                        ? HostName::printable(place.folder)
+                        : QStringLiteral("%1 [%2]").arg(HostName::printable(place.folder),
+                                                        HostName::printable(place.label)));
     const std::optional<int> picked =
         pick(QStringLiteral("Several scenario packs were found. Which one is to be installed?"),
              entries);
@@ -110,16 +120,23 @@ bool settle(const QStringList& arguments)
     if (!decision.notAPrefix.isEmpty())
         errorReporter().showError(
             QStringLiteral("%1 is not a Wine prefix").arg(decision.notAPrefix));
-    WinePrefix::name(decision.choices.isEmpty() ? decision.prefix : choosePrefix(decision.choices));
+    QString prefix = decision.prefix;
+    if (!decision.choices.isEmpty()) {
+        // Without the prefix the user wants there is nothing to install into.
+        prefix = choosePrefix(decision.choices);
+        if (prefix.isEmpty())
+            return false;
+    }
+    WinePrefix::name(prefix);
 
     QString pack = packFromArguments(arguments);
     if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath())) {
         notice.lookFor(QStringLiteral("the scenario pack"));
         pack = findPack(lookout);
-        if (notice.cancelled())
+        // Without a pack there is nothing to do, and starting again is one click.
+        if (notice.cancelled() || pack.isEmpty())
             return false;
     }
-    // Cancelled: the program carries on where it was started, as it always has.
     if (!pack.isEmpty())
         QDir::setCurrent(pack);
     return true;

@@ -8,7 +8,8 @@
 namespace StartPlaces {
 
 // arguments: the program's, where the only one may name the pack's folder. False when the user
-// gave up the start while a search was waiting for a place.
+// gave up the start: while a search was waiting for a place, or by cancelling a question on the
+// pack or the prefix.
 bool settle(const QStringList& arguments);
 
 } // namespace StartPlaces

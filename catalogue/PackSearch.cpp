@@ -25,9 +25,21 @@ QString userName()
     return entry != nullptr ? QString::fromLocal8Bit(entry->pw_name) : QString();
 }
 
-bool isWithin(const QString& folder, const QString& root)
+// This user's media: the mounts under their own folders in /run/media and /media, and a mount
+// point directly in /media or /mnt, or /mnt itself, where a CD is often mounted by hand. What
+// lies in another user's folder there is theirs, and a mount deeper in /mnt is some other
+// program's.
+bool isUsersMedium(const QString& folder, const QString& user)
 {
-    return folder == root || folder.startsWith(root + QLatin1Char('/'));
+    if (!user.isEmpty()) {
+        for (const QString& root : {QStringLiteral("/run/media/"), QStringLiteral("/media/")}) {
+            if (folder.startsWith(root + user + QLatin1Char('/')))
+                return true;
+        }
+    }
+    const QString parent = folder.section(QLatin1Char('/'), 0, -2);
+    return folder == QLatin1String("/mnt") || parent == QLatin1String("/media") ||
+           parent == QLatin1String("/mnt");
 }
 
 } // namespace
@@ -64,21 +76,11 @@ Where Where::fromMachine(Lookout& lookout)
 QList<Place> places(const Where& where, Lookout& lookout)
 {
     QList<Place> candidates{{where.executableFolder, QString()}};
-    // A user's own media folders first; /media holds them too, so each mount is taken once.
-    QStringList mediaRoots{QStringLiteral("/media"), QStringLiteral("/mnt")};
-    if (!where.user.isEmpty())
-        mediaRoots = QStringList{QStringLiteral("/run/media/") + where.user,
-                                 QStringLiteral("/media/") + where.user} +
-                     mediaRoots;
-    const QList<Drives::Mount> mounts = Drives::mounts(where.mountInfo);
-    for (const QString& root : mediaRoots) {
-        for (const Drives::Mount& mount : mounts) {
-            // A share whose server is gone would only cost the lookout's time: not looked at.
-            if (isWithin(mount.folder, root) && !mount.fileSystem.mayKeepWaiting())
-                candidates.append(
-                    {mount.folder,
-                     Drives::deviceLabel(mount.fileSystem.source).value_or(QString())});
-        }
+    for (const Drives::Mount& mount : Drives::mounts(where.mountInfo)) {
+        // A share whose server is gone would only cost the lookout's time: not looked at.
+        if (isUsersMedium(mount.folder, where.user) && !mount.fileSystem.mayKeepWaiting())
+            candidates.append(
+                {mount.folder, Drives::deviceLabel(mount.fileSystem.source).value_or(QString())});
     }
     for (const QString& folder : where.cdRomFolders)
         candidates.append({folder, QString()});

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtEndian>
 
 #include <yaml-cpp/yaml.h>
 
@@ -68,6 +69,47 @@ QByteArray folded(QByteArray yaml)
 } // namespace
 #endif
 
+#if defined(FUZZ_BINARY_VDF)
+namespace {
+
+// Valve's binary KeyValues as Steam writes shortcuts.vdf: each item its type, its zero-ended
+// name, then its value.
+QByteArray item(char type, const QByteArray& key, const QByteArray& value = {})
+{
+    return type + key + '\0' + value;
+}
+
+QByteArray text(const QByteArray& key, const QByteArray& value)
+{
+    return item(1, key, value + '\0');
+}
+
+QByteArray number(char type, const QByteArray& key, quint64 value, int size)
+{
+    QByteArray bytes(8, '\0');
+    qToLittleEndian(value, bytes.data());
+    return item(type, key, bytes.left(size));
+}
+
+QByteArray map(const QByteArray& key, const QByteArray& items)
+{
+    return item(0, key, items + '\x08');
+}
+
+// Two entries: one without a name, with every kind of number Steam writes, then the game.
+QByteArray shortcutsFile(quint32 appId, const QByteArray& name)
+{
+    const QByteArray unnamed = number(2, "appid", 7, 4) + number(3, "x", 0, 4) +
+                               number(7, "LastPlayTime", 1700000000, 8) +
+                               number(10, "y", quint64(-1), 8) + map("tags", {});
+    const QByteArray game = number(2, "appid", appId, 4) + text("AppName", name) +
+                            text("Exe", "\"C:\\game.exe\"") + map("tags", text("0", "favourite"));
+    return map("shortcuts", map("0", unnamed) + map("1", game)) + '\x08';
+}
+
+} // namespace
+#endif
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static TestWorld world; // a prefix with drive C; its medium is the current folder
@@ -111,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             sign(Collation::sortKey(a).compare(Collation::sortKey(b))));
     REQUIRE(Collation::compare(a, b) > 0 || Collation::compare(b, c) > 0 ||
             Collation::compare(a, c) <= 0);
-#elif defined(FUZZ_VDF)    // any libraryfolders.vdf; a path written as Steam writes it reads back
+#elif defined(FUZZ_VDF) // any libraryfolders.vdf; a path written as Steam writes it reads back
     FrontEndFiles::steamLibraries(input);
     const QByteArray path = lines[0];
     QByteArray quoted = path;
@@ -124,7 +166,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QByteArray& vdf : {current, older})
         REQUIRE(!path.startsWith('/') ||
                 FrontEndFiles::steamLibraries(vdf) == QStringList{QString::fromUtf8(path)});
-#elif defined(FUZZ_HEROIC) // any game configuration; a prefix written as JSON reads back
+#elif defined(FUZZ_BINARY_VDF)  // any shortcuts.vdf; an entry written as Steam writes it reads back
+    FrontEndFiles::steamShortcuts(input);
+    QByteArray name = lines[0];
+    name.replace('\0', QByteArray()); // a zero ends a name in the file
+    QByteArray id = lines.value(1).left(4);
+    id.resize(4, '\0');
+    const quint32 appId = qFromLittleEndian<quint32>(id.constData()) | 0x80000000u;
+    const QList<FrontEndFiles::SteamShortcut> read =
+        FrontEndFiles::steamShortcuts(shortcutsFile(appId, name));
+    REQUIRE(read == QList<FrontEndFiles::SteamShortcut>({{appId, QString::fromUtf8(name)}}));
+#elif defined(FUZZ_HEROIC)      // any game configuration; a prefix written as JSON reads back
     FrontEndFiles::heroicPrefixes(input);
     const QString prefix = QString::fromUtf8(lines[0]);
     QJsonObject config{{QStringLiteral("version"), QStringLiteral("v0")}};
@@ -132,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                   QJsonObject{{QStringLiteral("winePrefix"), prefix},
                               {QStringLiteral("wineVersion"), QJsonObject()}});
     REQUIRE(FrontEndFiles::heroicPrefixes(QJsonDocument(config).toJson()) == QStringList{prefix});
-#elif defined(FUZZ_YAML)   // any YAML; a text written by an emitter, in each style, reads back
+#elif defined(FUZZ_YAML)        // any YAML; a text written by an emitter, in each style, reads back
     FrontEndFiles::lutrisPrefix(input);
     FrontEndFiles::lutrisName(input);
     FrontEndFiles::bottleName(input);

@@ -7,7 +7,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
+
+#include <functional>
 
 namespace {
 
@@ -56,39 +59,94 @@ QString withHome(const QString& path, const QString& home)
     return path;
 }
 
-// The folders named by each file of a kind in a folder.
-QStringList namedInFiles(const QString& folder, const QString& pattern, const QString& home,
-                         QStringList (*read)(const QByteArray&))
+// A folder that may be a prefix, and what the front-end calls the game in it (empty when it
+// says nothing).
+struct Named
 {
-    QStringList named;
+    QString folder;
+    QString name;
+};
+using NamedFolders = QList<Named>;
+
+NamedFolders unnamed(const QStringList& folders)
+{
+    NamedFolders named;
+    for (const QString& folder : folders)
+        named.append({folder, QString()});
+    return named;
+}
+
+// The folders named by each file of a kind in a folder.
+NamedFolders namedInFiles(const QString& folder, const QString& pattern, const QString& home,
+                          const std::function<NamedFolders(const QByteArray&)>& read)
+{
+    NamedFolders named;
     for (const QString& file : filesIn(folder, pattern)) {
-        for (const QString& path : read(readConfiguration(file)))
-            named << withHome(path, home);
+        for (const Named& game : read(readConfiguration(file)))
+            named.append({withHome(game.folder, home), game.name});
     }
     return named;
 }
 
-QStringList lutrisPrefixes(const QByteArray& gameFile)
+NamedFolders lutrisGame(const QByteArray& gameFile)
 {
     const QString prefix = FrontEndFiles::lutrisPrefix(gameFile);
-    return prefix.isEmpty() ? QStringList() : QStringList{prefix};
+    if (prefix.isEmpty())
+        return {};
+    return {{prefix, FrontEndFiles::lutrisName(gameFile)}};
 }
 
-// A folder that may be a prefix, and the front-end that keeps it there.
+// Each bottle with the name in its bottle.yml.
+NamedFolders bottles(const QString& folder)
+{
+    NamedFolders named;
+    for (const QString& bottle : subfolders(folder))
+        named.append({bottle, FrontEndFiles::bottleName(
+                                  readConfiguration(bottle + QStringLiteral("/bottle.yml")))});
+    return named;
+}
+
+// The titles Heroic's store caches and its list of added games give, by app name; gamesConfig
+// is its GamesConfig folder, beside them.
+QHash<QString, QString> heroicTitles(const QString& gamesConfig)
+{
+    const QString heroic = QFileInfo(gamesConfig).path();
+    QStringList files =
+        filesIn(heroic + QStringLiteral("/store_cache"), QStringLiteral("*_library.json"));
+    files << heroic + QStringLiteral("/sideload_apps/library.json");
+    QHash<QString, QString> titles;
+    for (const QString& file : files)
+        titles.insert(FrontEndFiles::heroicTitles(readConfiguration(file)));
+    return titles;
+}
+
+NamedFolders heroicGames(const QString& gamesConfig, const QString& home)
+{
+    const QHash<QString, QString> titles = heroicTitles(gamesConfig);
+    return namedInFiles(
+        gamesConfig, QStringLiteral("*.json"), home, [&titles](const QByteArray& json) {
+            NamedFolders named;
+            for (const FrontEndFiles::HeroicPrefix& game : FrontEndFiles::heroicGamePrefixes(json))
+                named.append({game.prefix, titles.value(game.appName)});
+            return named;
+        });
+}
+
+// A candidate prefix, and the front-end that keeps it there.
 struct Candidate
 {
     QString frontEnd;
-    QString folder;
+    Named found;
 };
 
 // A place the search looks at and what the look gives: folders that may be prefixes (for a
-// Steam installation, its libraries).
-using Places = QList<Lookout::Look<QStringList>>;
+// Steam installation, its libraries, each named by the installation that lists it).
+using Places = QList<Lookout::Look<NamedFolders>>;
 
 struct Seen
 {
     QString canonical; // empty when the folder is not there
-    QStringList found;
+    NamedFolders found;
 };
 
 // Every look a thread of its own, so one place that does not answer holds no other.
@@ -101,17 +159,48 @@ QList<Result> answered(Lookout& lookout, const QList<Lookout::Look<Result>>& loo
     return results;
 }
 
-// Each Steam library's compatdata folders, each library once however often it is listed.
-QStringList steamCompatdata(Lookout& lookout, const QStringList& libraries)
+// Steam's shortcuts (games added to it by the user) in an installation, by app id, from each
+// user's shortcuts.vdf.
+QHash<quint32, QString> steamShortcutNames(const QString& installation)
+{
+    QHash<quint32, QString> names;
+    for (const QString& user : subfolders(installation + QStringLiteral("/userdata"))) {
+        const QByteArray vdf = readConfiguration(user + QStringLiteral("/config/shortcuts.vdf"));
+        for (const FrontEndFiles::SteamShortcut& shortcut : FrontEndFiles::steamShortcuts(vdf))
+            names.insert(shortcut.appId, shortcut.name);
+    }
+    return names;
+}
+
+// A library's compatdata folders, each named by its app's manifest, or for a game added to
+// Steam by the installation's shortcuts.
+NamedFolders steamGames(const QString& library, const QString& installation)
+{
+    const QHash<quint32, QString> shortcuts = steamShortcutNames(installation);
+    NamedFolders named;
+    for (const QString& folder : subfolders(library + QStringLiteral("/steamapps/compatdata"))) {
+        const QString id = QFileInfo(folder).fileName();
+        bool isNumber = false;
+        const quint32 appId = id.toUInt(&isNumber);
+        QString name = FrontEndFiles::steamAppName(
+            readConfiguration(library + QStringLiteral("/steamapps/appmanifest_%1.acf").arg(id)));
+        if (name.isEmpty() && isNumber)
+            name = shortcuts.value(appId);
+        named.append({folder, name});
+    }
+    return named;
+}
+
+// Each Steam library's games, each library once however often it is listed.
+NamedFolders steamCompatdata(Lookout& lookout, const NamedFolders& libraries)
 {
     QList<Lookout::Look<Seen>> looks;
-    for (const QString& library : libraries)
-        looks.append({library, [library] {
-                          return Seen{
-                              HostName::canonicalPath(library),
-                              subfolders(library + QStringLiteral("/steamapps/compatdata"))};
+    for (const Named& library : libraries)
+        looks.append({library.folder, [library] {
+                          return Seen{HostName::canonicalPath(library.folder),
+                                      steamGames(library.folder, library.name)};
                       }});
-    QStringList folders;
+    NamedFolders folders;
     QSet<QString> seen;
     for (const Seen& library : answered(lookout, looks)) {
         if (library.canonical.isEmpty() || seen.contains(library.canonical))
@@ -127,11 +216,11 @@ QList<FoundPrefix> verified(Lookout& lookout, const QList<Candidate>& candidates
 {
     QList<Lookout::Look<Seen>> looks;
     for (const Candidate& candidate : candidates) {
-        const QString folder = candidate.folder;
+        const QString folder = candidate.found.folder;
         looks.append(
             {folder, [folder] {
                  const std::optional<QString> prefix = WinePrefix::prefixIn(folder);
-                 return prefix ? Seen{HostName::canonicalPath(*prefix), {*prefix}} : Seen();
+                 return prefix ? Seen{HostName::canonicalPath(*prefix), {{*prefix, {}}}} : Seen();
              }});
     }
     const QList<Seen> looked = answered(lookout, looks);
@@ -142,7 +231,8 @@ QList<FoundPrefix> verified(Lookout& lookout, const QList<Candidate>& candidates
         if (prefix.canonical.isEmpty() || seen.contains(prefix.canonical))
             continue;
         seen.insert(prefix.canonical);
-        found.append({candidates[i].frontEnd, prefix.found.constFirst()});
+        found.append(
+            {candidates[i].frontEnd, prefix.found.constFirst().folder, candidates[i].found.name});
     }
     return found;
 }
@@ -161,6 +251,8 @@ Roots Roots::fromEnvironment()
 
 QString FoundPrefix::name() const
 {
+    if (!gameName.isEmpty())
+        return gameName;
     const QFileInfo info(folder);
     if (info.fileName() == QLatin1String("pfx"))
         return QFileInfo(info.path()).fileName();
@@ -181,16 +273,22 @@ QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
     // Each front-end's places, in the order their prefixes are offered.
     QList<QPair<QString, Places>> frontEnds;
     const auto listed = [](const QString& folder) {
-        return Lookout::Look<QStringList>{folder, [folder] { return subfolders(folder); }};
+        return Lookout::Look<NamedFolders>{folder,
+                                           [folder] { return unnamed(subfolders(folder)); }};
     };
-    const auto named = [&home](const QString& folder, const QString& pattern,
-                               QStringList (*read)(const QByteArray&)) {
-        return Lookout::Look<QStringList>{
-            folder, [=] { return namedInFiles(folder, pattern, home, read); }};
+    const auto lutrisGames = [&home](const QString& folder) {
+        return Lookout::Look<NamedFolders>{
+            folder,
+            [=] { return namedInFiles(folder, QStringLiteral("*.yml"), home, lutrisGame); }};
+    };
+    const auto bottlesIn = [](const QString& folder) {
+        return Lookout::Look<NamedFolders>{folder, [folder] { return bottles(folder); }};
     };
 
     const QString wine = home + QStringLiteral("/.wine");
-    frontEnds.append({QStringLiteral("Wine"), {{wine, [wine] { return QStringList{wine}; }}}});
+    frontEnds.append({QStringLiteral("Wine"), {{wine, [wine] {
+                                                    return NamedFolders{{wine, QString()}};
+                                                }}}});
     frontEnds.append(
         {QStringLiteral("winetricks"), {listed(roots.dataHome + QStringLiteral("/wineprefixes"))}});
     Places lutris;
@@ -198,18 +296,19 @@ QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
                                  roots.configHome + QStringLiteral("/lutris/games"),
                                  flatpak + QStringLiteral("net.lutris.Lutris/data/lutris/games"),
                                  flatpak + QStringLiteral("net.lutris.Lutris/config/lutris/games")})
-        lutris << named(games, QStringLiteral("*.yml"), lutrisPrefixes);
+        lutris << lutrisGames(games);
     lutris << listed(home + QStringLiteral("/Games"));
     frontEnds.append({QStringLiteral("Lutris"), lutris});
     frontEnds.append(
         {QStringLiteral("Bottles"),
-         {listed(roots.dataHome + QStringLiteral("/bottles/bottles")),
-          listed(flatpak + QStringLiteral("com.usebottles.bottles/data/bottles/bottles"))}});
+         {bottlesIn(roots.dataHome + QStringLiteral("/bottles/bottles")),
+          bottlesIn(flatpak + QStringLiteral("com.usebottles.bottles/data/bottles/bottles"))}});
     Places heroic;
     for (const QString& configs :
          {roots.configHome + QStringLiteral("/heroic/GamesConfig"),
           flatpak + QStringLiteral("com.heroicgameslauncher.hgl/config/heroic/GamesConfig")})
-        heroic << named(configs, QStringLiteral("*.json"), FrontEndFiles::heroicPrefixes);
+        heroic << Lookout::Look<NamedFolders>{
+            configs, [configs, home] { return heroicGames(configs, home); }};
     heroic << listed(home + QStringLiteral("/Games/Heroic/Prefixes/default"));
     frontEnds.append({QStringLiteral("Heroic"), heroic});
     frontEnds.append({QStringLiteral("PlayOnLinux"),
@@ -220,8 +319,11 @@ QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
           flatpak + QStringLiteral("com.valvesoftware.Steam/.local/share/Steam")}) {
         const QString list = installation + QStringLiteral("/steamapps/libraryfolders.vdf");
         steamLibraries.append({list, [installation, list] {
-                                   return QStringList{installation} +
-                                          FrontEndFiles::steamLibraries(readConfiguration(list));
+                                   NamedFolders libraries{{installation, installation}};
+                                   for (const QString& library :
+                                        FrontEndFiles::steamLibraries(readConfiguration(list)))
+                                       libraries.append({library, installation});
+                                   return libraries;
                                }});
     }
     frontEnds.append({steamFrontEnd, steamLibraries});
@@ -239,16 +341,16 @@ QList<FoundPrefix> prefixes(const Roots& roots, Lookout& lookout)
     Places places;
     for (const auto& [frontEnd, its] : frontEnds)
         places << its;
-    const QList<QStringList> looked = answered(lookout, places);
+    const QList<NamedFolders> looked = answered(lookout, places);
     QList<Candidate> candidates;
     qsizetype next = 0;
     for (const auto& [frontEnd, its] : frontEnds) {
-        QStringList folders;
+        NamedFolders folders;
         for (qsizetype i = 0; i < its.size(); ++i)
             folders << looked[next++];
         if (frontEnd == steamFrontEnd)
             folders = steamCompatdata(lookout, folders);
-        for (const QString& folder : folders)
+        for (const Named& folder : folders)
             candidates.append({frontEnd, folder});
     }
     return verified(lookout, candidates);

@@ -24,7 +24,11 @@ struct FoundPrefix
 {
     QString frontEnd; // "Lutris", "Steam (Proton)", ...
     QString folder;   // the prefix: it holds system.reg and dosdevices
-    // What a person calls it: the folder's name, or the game's number for Proton's pfx folders.
+    // The name the front-end gives the game in it (Lutris' game name, Steam's app name, Heroic's
+    // title, the bottle's name); empty when it gives none or it cannot be read.
+    QString gameName;
+    // What a person calls it: the game's name when known, else the folder's name, or the game's
+    // number for Proton's pfx folders.
     QString name() const;
 };
 

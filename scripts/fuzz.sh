@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fuzzes one target (registry, description, game_folder, host_name, collation, vdf, heroic, yaml,
-# mount_table, drive_label) or all of them, each for the given number of seconds, with libFuzzer,
-# AddressSanitizer and UndefinedBehaviorSanitizer in a clang build of its own (build-fuzz/). It
+# Fuzzes one target (registry, description, game_folder, host_name, collation, vdf, binary_vdf,
+# heroic, yaml, mount_table, drive_label) or all of them, each for the given number of seconds,
+# with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer in a clang build of its own
+# (build-fuzz/). It
 # starts from the committed seeds (fuzz/corpus/<target>), keeps what it finds in
 # build-fuzz/corpus/<target> and writes each crashing input to build-fuzz/crashes/. Needs clang
 # (Debian package clang).
@@ -10,8 +11,8 @@
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${KORVANE_FUZZ_BUILD_DIR:-$source_dir/build-fuzz}
-targets=(registry description game_folder host_name collation vdf heroic yaml mount_table
-    drive_label)
+targets=(registry description game_folder host_name collation vdf binary_vdf heroic yaml
+    mount_table drive_label)
 if [ $# -ne 2 ]; then
     echo "usage: $0 <target|all> <seconds>; targets: ${targets[*]}" >&2
     exit 2

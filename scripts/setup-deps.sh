@@ -11,6 +11,7 @@ packages=(
     gstreamer1.0-libav gstreamer1.0-plugins-good gstreamer1.0-plugins-base libgstreamer1.0-dev
     fonts-liberation fonts-urw-base35 fontconfig
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
+    libx11-dev # the close box of a window, for the end-to-end tests
     dpkg-dev lintian desktop-file-utils appstream
     dbus-daemon at-spi2-core # the benchmarks' runs with the accessibility bus
     fuse3 python3-fusepy # a mount that never answers, for the tests of the searches

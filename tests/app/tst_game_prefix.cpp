@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
@@ -24,6 +25,19 @@ void makePrefix(const QString& folder, const QString& kind)
         WorldFiles::makeFolder(prefix.driveC() + "/AoE");
 }
 
+// Steam's shortcuts.vdf holding one game added to Steam, as Steam writes it: a map per entry of
+// typed items (1 text, 2 a 32-bit number, 0 a map, 8 its end).
+QByteArray shortcutsFile(quint32 appId, const QByteArray& name)
+{
+    QByteArray id(4, '\0');
+    qToLittleEndian(appId, id.data());
+    return QByteArray("\0shortcuts\0\0"
+                      "0\0",
+                      14) +
+           "\x02" + "appid" + '\0' + id + "\x01" + "AppName" + '\0' + name + '\0' + "\x01" + "Exe" +
+           '\0' + "\"x.exe\"" + '\0' + QByteArray("\0tags\0\x08\x08\x08\x08", 10);
+}
+
 } // namespace
 
 class TestGamePrefix : public QObject
@@ -38,8 +52,9 @@ private Q_SLOTS:
 void TestGamePrefix::decide_data()
 {
     // The world under a scratch home: "live:", "stale:" and "bare:" prefixes (see makePrefix),
-    // "file:path=content", "pipe:path", "link:path=target", a mount that never answers
-    // "stalled:path" and "env:NAME=value"; $HOME stands for the home folder.
+    // "file:path=content", "shortcut:path=<app id>,<name>" (Steam's shortcuts.vdf), "pipe:path",
+    // "link:path=target", a mount that never answers "stalled:path" and "env:NAME=value"; $HOME
+    // stands for the home folder.
     QTest::addColumn<QStringList>("world");
     QTest::addColumn<QStringList>("decided");
 
@@ -105,6 +120,43 @@ void TestGamePrefix::decide_data()
         << QStringList{"stalled:mnt", "live:Games/aoe",
                        "file:.local/share/lutris/games/a.yml=game:\n  prefix: $HOME/mnt/aoe\n"}
         << QStringList{"use Games/aoe"};
+    const QString steam = ".local/share/Steam/";
+    QTest::newRow("each prefix named as its front-end names the game")
+        << QStringList{"live:Games/aoe",
+                       "file:.local/share/lutris/games/aoe.yml=name: Age of Empires\ngame:\n"
+                       "  prefix: $HOME/Games/aoe\n",
+                       "live:.local/share/bottles/bottles/AoE",
+                       "file:.local/share/bottles/bottles/AoE/bottle.yml=Name: AoE Gold\n",
+                       "live:heroic/Quail",
+                       "file:.config/heroic/GamesConfig/Quail.json={\"Quail\": {\"winePrefix\": "
+                       "\"$HOME/heroic/Quail\"}}",
+                       "file:.config/heroic/store_cache/gog_library.json={\"games\": "
+                       "[{\"app_name\": \"Quail\", \"title\": \"Age: Definitive\"}]}",
+                       "live:" + steam + "steamapps/compatdata/221380/pfx",
+                       "file:" + steam +
+                           "steamapps/appmanifest_221380.acf=\"AppState\"\n{\n"
+                           "\t\"appid\"\t\"221380\"\n\t\"name\"\t\"Age of Empires II\"\n}\n",
+                       "live:" + steam + "steamapps/compatdata/3123456789/pfx",
+                       "shortcut:" + steam + "userdata/42/config/shortcuts.vdf=3123456789,Rise"}
+        << QStringList{"choose Lutris Games/aoe as Age of Empires",
+                       "choose Bottles .local/share/bottles/bottles/AoE as AoE Gold",
+                       "choose Heroic heroic/Quail as Age: Definitive",
+                       "choose Steam (Proton) " + steam +
+                           "steamapps/compatdata/221380/pfx as Age of Empires II",
+                       "choose Steam (Proton) " + steam +
+                           "steamapps/compatdata/3123456789/pfx as Rise"};
+    QTest::newRow("names that cannot be read: the folders' names")
+        << QStringList{"live:Games/aoe",
+                       "pipe:.local/share/lutris/games/aoe.yml",
+                       "live:.local/share/bottles/bottles/AoE",
+                       "file:.local/share/bottles/bottles/AoE/bottle.yml=Name: [open\n",
+                       "live:" + steam + "steamapps/compatdata/221380/pfx",
+                       "file:" + steam + "steamapps/appmanifest_221380.acf=\"AppState\" { \"",
+                       "live:" + steam + "steamapps/compatdata/3123456789/pfx",
+                       "shortcut:" + steam + "userdata/42/config/shortcuts.vdf=3123456788,Other"}
+        << QStringList{"choose Lutris Games/aoe", "choose Bottles .local/share/bottles/bottles/AoE",
+                       "choose Steam (Proton) " + steam + "steamapps/compatdata/221380/pfx",
+                       "choose Steam (Proton) " + steam + "steamapps/compatdata/3123456789/pfx"};
     QTest::newRow("WINEPREFIX relative to the current directory, the home")
         << QStringList{"env:WINEPREFIX=Games/aoe", "live:Games/aoe"}
         << QStringList{"use Games/aoe"};
@@ -133,6 +185,10 @@ void TestGamePrefix::decide()
             qputenv(name.toLatin1(), value.toUtf8());
         } else if (kind == "file") {
             WorldFiles::writeFile(home + '/' + name, value.toUtf8());
+        } else if (kind == "shortcut") {
+            WorldFiles::writeFile(
+                home + '/' + name,
+                shortcutsFile(value.section(',', 0, 0).toUInt(), value.section(',', 1).toUtf8()));
         } else if (kind == "pipe") {
             QDir().mkpath(QFileInfo(home + '/' + name).path());
             QVERIFY(::mkfifo(QFile::encodeName(home + '/' + name).constData(), 0600) == 0);
@@ -163,7 +219,9 @@ void TestGamePrefix::decide()
         seen << "use " + relative.relativeFilePath(decision.prefix);
     for (const GamePrefix::Candidate& choice : decision.choices)
         seen << "choose " + choice.prefix.frontEnd + ' ' +
-                    relative.relativeFilePath(choice.prefix.folder);
+                    relative.relativeFilePath(choice.prefix.folder) +
+                    (choice.prefix.gameName.isEmpty() ? QString()
+                                                      : " as " + choice.prefix.gameName);
     QCOMPARE(seen, decided);
 }
 

@@ -84,6 +84,8 @@ private Q_SLOTS:
     void startUp_data();
     void startUp();
     void failingIntroKeepsTheGameFolder();
+    void prefixInUse_data();
+    void prefixInUse();
     void introButtonRereadsTheRegistry();
     void showStatusPaintsAtOnce();
     void exitButtonEndsTheEventLoop();
@@ -615,6 +617,51 @@ void MainFormTest::startUp()
     QCOMPARE(control<QComboBox>(form, QStringLiteral("FileTypeCombo"))->currentIndex(), typeIndex);
     QVERIFY(textFits(*control<QLabel>(form, QStringLiteral("FreeSpaceLabel"))));
     QCOMPARE(control<QLabel>(form, QStringLiteral("StatusBar"))->text(), QStringLiteral("Ready."));
+}
+
+void MainFormTest::prefixInUse_data()
+{
+    // How the game folder's edit shows the prefix in use; "<prefix>" and "<drive C>" stand for
+    // the world's, "<none>" for a prefix folder that is not there.
+    QTest::addColumn<QString>("uninstallString");
+    QTest::addColumn<bool>("hasPrefix");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("placeholder");
+
+    const QString inUse = "Wine prefix: <prefix>", missing = "No Wine prefix: <none> is missing";
+    QTest::newRow("the game's folder, gone or not")
+        << R"(C:\AoE\Uninst.exe)" << true << "<drive C>/AoE" << inUse;
+    QTest::newRow("no game entry: the prefix") << "" << true << inUse << inUse;
+    QTest::newRow("no prefix: its folder named") << "" << false << missing << missing;
+}
+
+void MainFormTest::prefixInUse()
+{
+    QFETCH(QString, uninstallString);
+    QFETCH(bool, hasPrefix);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, placeholder);
+
+    TestWorld world;
+    if (!uninstallString.isEmpty())
+        world.setUninstallString(uninstallString, true);
+    const QString none = world.root() + QStringLiteral("/no-prefix");
+    if (!hasPrefix)
+        qputenv("WINEPREFIX", QFile::encodeName(none));
+    CountingIntro intro;
+    MainFormServices services;
+    services.intro = &intro;
+    TMainForm form(services);
+    runGuarded([&form] { form.FormCreate(); });
+
+    const auto shown = [&](QString text) {
+        return text.replace("<prefix>", world.prefix())
+            .replace("<drive C>", world.driveC())
+            .replace("<none>", none);
+    };
+    const auto* edit = control<QLineEdit>(form, QStringLiteral("AoEpathEdit"));
+    QCOMPARE(edit->toolTip(), shown(toolTip));
+    QCOMPARE(edit->placeholderText(), shown(placeholder));
 }
 
 void MainFormTest::failingIntroKeepsTheGameFolder()

@@ -20,8 +20,9 @@ private Q_SLOTS:
 
 void TestPackSearch::places_data()
 {
-    // Where a pack lies: the executable's folder, a medium mounted on /mnt, a CD-ROM drive's
-    // folder; "executable=mount" is a copy run from the mounted medium.
+    // Where a pack lies: the executable's folder, a medium mounted in /mnt, a CD-ROM drive's
+    // folder, media in the user's (nobody's) and another user's (alice's) folders under /media
+    // and /run/media, a mount deeper in /mnt; "executable=mount" is a copy run from the medium.
     QTest::addColumn<QStringList>("packs");
     QTest::addColumn<QStringList>("found");
 
@@ -39,6 +40,10 @@ void TestPackSearch::places_data()
     QTest::newRow("a medium that does not answer is passed over")
         << QStringList{"stalled", "executable"} << QStringList{"executable"};
     QTest::newRow("none") << QStringList{} << QStringList{};
+    QTest::newRow("this user's media only, and those directly in /mnt")
+        << QStringList{"mine", "theirs", "run-theirs", "deep", "run-mine", "direct"}
+        << QStringList{"mine", "run-mine", "direct"};
+    QTest::newRow("a medium mounted on /mnt itself") << QStringList{"mnt"} << QStringList{"mnt"};
 }
 
 void TestPackSearch::places()
@@ -48,13 +53,22 @@ void TestPackSearch::places()
     // A tmpfs on /mnt, in a mount namespace of this process's own.
     if (::unshare(CLONE_NEWNS) != 0 ||
         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tmpfs", "/mnt", "tmpfs", 0, "size=1m") != 0)
-        QSKIP("no tmpfs can be mounted on /mnt here (needs root or CAP_SYS_ADMIN)");
+        ::mount("tmpfs", "/mnt", "tmpfs", 0, "size=1m") != 0 ||
+        ::mount("tmpfs", "/media", "tmpfs", 0, "size=1m") != 0 ||
+        ::mount("tmpfs", "/run", "tmpfs", 0, "size=1m") != 0)
+        QSKIP("no tmpfs can be mounted on /mnt, /media and /run here (needs root)");
     QTemporaryDir executable, cdrom;
     const QMap<QString, QString> folders{{"executable", executable.path()},
-                                         {"mount", "/mnt"},
-                                         {"share", "/mnt"},
-                                         {"cdrom", cdrom.path()}};
+                                         {"mount", "/mnt/medium"},
+                                         {"share", "/mnt/medium"},
+                                         {"cdrom", cdrom.path()},
+                                         {"mine", "/media/nobody/STICK"},
+                                         {"theirs", "/media/alice/STICK"},
+                                         {"run-mine", "/run/media/nobody/CD"},
+                                         {"run-theirs", "/run/media/alice/CD"},
+                                         {"deep", "/mnt/a/b"},
+                                         {"direct", "/mnt/direct"},
+                                         {"mnt", "/mnt"}};
     PackSearch::Where where{executable.path(), {}, "nobody", {cdrom.path()}};
     std::optional<StalledMount> stalled;
     if (packs.removeAll("stalled") > 0) {
@@ -69,8 +83,13 @@ void TestPackSearch::places()
             where.executableFolder = at;
     }
     // The machine's own table may hold media of its own under /media.
-    where.mountInfo = packs.contains("share") ? "99 1 0:99 / /mnt rw - nfs4 server:/share rw\n"
-                                              : "99 1 0:99 / /mnt rw - tmpfs tmpfs rw\n";
+    where.mountInfo = packs.contains("share")
+                          ? "99 1 0:99 / /mnt/medium rw - nfs4 server:/share rw\n"
+                          : "99 1 0:99 / /mnt/medium rw - tmpfs tmpfs rw\n";
+    for (const QString& pack : packs) {
+        if (!QStringList{"executable", "mount", "share", "cdrom"}.contains(pack))
+            where.mountInfo += "97 1 0:97 / " + folders.value(pack).toUtf8() + " rw - vfat x rw\n";
+    }
     if (stalled)
         where.mountInfo += "98 99 0:98 / /mnt/stalled rw - fuse.s3fs stalled rw\n";
 

@@ -11,6 +11,7 @@
 #   e2e_reach_main_window             # past the intro and any error box; sets E2E_MAIN and
 #                                     # E2E_ERROR_BOXES (how many error boxes it answered)
 #   e2e_click 566 35                  # a click at window coordinates of the main window
+#   e2e_close_box "$window"           # as a window manager's close box
 #   e2e_shot main-window
 #   e2e_wait_exit 5 || e2e_fail "..."
 
@@ -75,6 +76,10 @@ e2e_init() {
     E2E_WORLD=$(mktemp -d "${TMPDIR:-/tmp}/korvane-e2e.XXXXXX")
     E2E_LOG=$E2E_WORLD/install.log
     trap e2e_cleanup EXIT
+    # The X server resets whenever its last client leaves, and refuses a program that comes in
+    # the meantime: a client of the test's own stays connected while it runs.
+    xprop -root -spy >/dev/null 2>&1 &
+    E2E_X_HOLDER=$!
 }
 
 e2e_cleanup() {
@@ -84,6 +89,7 @@ e2e_cleanup() {
         sleep 0.5
         kill -9 "$E2E_PID" 2>/dev/null || true
     fi
+    [ -n "${E2E_X_HOLDER:-}" ] && kill "$E2E_X_HOLDER" 2>/dev/null
     [ -n "${E2E_WORLD:-}" ] && rm -rf "$E2E_WORLD"
     exit $status
 }
@@ -205,6 +211,11 @@ e2e_wait_main_window() { # [seconds]
 # A left click at x,y in the main window's client coordinates.
 e2e_click() {
     xdotool mousemove --window "$E2E_MAIN" "$1" "$2" click 1
+}
+
+# The window's close box, as a window manager would press it (WM_DELETE_WINDOW).
+e2e_close_box() { # window
+    "$E2E_BUILD/tests/e2e/e2e_close_window" "$1" || e2e_fail "no close request could be sent"
 }
 
 e2e_key() {

@@ -1,7 +1,42 @@
 #include "Drives.h"
 #include "FrontEndFiles.h"
 
+#include <QtEndian>
 #include <QtTest>
+
+namespace {
+
+// Valve's binary KeyValues items: type, zero-ended name, value; a map ends with 8.
+QByteArray item(char type, const QByteArray& key, const QByteArray& value)
+{
+    return type + key + '\0' + value;
+}
+
+QByteArray text(const QByteArray& key, const QByteArray& value)
+{
+    return item(1, key, value + '\0');
+}
+
+QByteArray appId(const QByteArray& key, quint32 id)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(id, bytes.data());
+    return item(2, key, bytes);
+}
+
+QByteArray map(const QByteArray& key, const QByteArray& items)
+{
+    return item(0, key, items + '\x08');
+}
+
+QByteArray shortcuts(const QByteArray& entries)
+{
+    return map("shortcuts", entries) + '\x08';
+}
+
+using Shortcuts = QList<FrontEndFiles::SteamShortcut>;
+
+} // namespace
 
 // What the front-ends' files and udev's label links say, in every form their writers produce.
 class TestFrontEndFiles : public QObject
@@ -13,6 +48,10 @@ private Q_SLOTS:
     void lutrisPrefix();
     void names_data();
     void names();
+    void steamShortcuts_data();
+    void steamShortcuts();
+    void steamAppName_data();
+    void steamAppName();
     void decodeLabelName_data();
     void decodeLabelName();
 };
@@ -102,6 +141,62 @@ void TestFrontEndFiles::names()
 
     QCOMPARE(FrontEndFiles::lutrisName(yaml), lutrisName);
     QCOMPARE(FrontEndFiles::bottleName(yaml), bottleName);
+}
+
+void TestFrontEndFiles::steamShortcuts_data()
+{
+    QTest::addColumn<QByteArray>("vdf");
+    QTest::addColumn<Shortcuts>("read");
+
+    const QByteArray age = appId("appid", 3123456789) + text("AppName", "Age");
+    QTest::newRow("a game, the high bit of its id set")
+        << shortcuts(map("0", age + text("Exe", "\"x.exe\"") + map("tags", {})))
+        << Shortcuts{{3123456789, "Age"}};
+    QTest::newRow("keys in an older letter case, numbers of every size beside")
+        << shortcuts(map("0", appId("AppID", 7) + item(7, "LastPlayTime", QByteArray(8, 'x')) +
+                                  item(3, "f", "abcd") + text("appname", "\xC3\xA2ge")))
+        << Shortcuts{{7, "\u00e2ge"}};
+    QTest::newRow("an entry without a name or an id is passed over")
+        << shortcuts(map("0", appId("appid", 1)) + map("1", text("AppName", "x")) + map("2", age))
+        << Shortcuts{{3123456789, "Age"}};
+    QTest::newRow("cut short in the second entry: the first counts")
+        << shortcuts(map("0", age) + map("1", age)).chopped(9) << Shortcuts{{3123456789, "Age"}};
+    QTest::newRow("a type unknown: what came before counts")
+        << shortcuts(map("0", age) + map("1", item(42, "x", "yyyy") + age))
+        << Shortcuts{{3123456789, "Age"}};
+    QTest::newRow("nested deeper than Steam writes") << QByteArray(100000, '\0') << Shortcuts{};
+}
+
+void TestFrontEndFiles::steamShortcuts()
+{
+    QFETCH(QByteArray, vdf);
+    QFETCH(Shortcuts, read);
+
+    QCOMPARE(FrontEndFiles::steamShortcuts(vdf), read);
+}
+
+void TestFrontEndFiles::steamAppName_data()
+{
+    QTest::addColumn<QByteArray>("acf");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("as Steam writes it")
+        << QByteArray("\"AppState\"\n{\n\t\"appid\"\t\t\"221380\"\n\t\"Universe\"\t\t\"1\"\n"
+                      "\t\"name\"\t\t\"Age of Empires II (2013)\"\n\t\"StateFlags\"\t\"4\"\n}\n")
+        << "Age of Empires II (2013)";
+    QTest::newRow("quotes escaped")
+        << QByteArray("\"AppState\" { \"name\" \"A \\\"B\\\"\" }") << "A \"B\"";
+    QTest::newRow("cut short in the name")
+        << QByteArray("\"AppState\" { \"name\" \"Age of") << "Age of";
+    QTest::newRow("a name that is a block") << QByteArray("\"name\" { \"x\" \"y\" }") << "";
+}
+
+void TestFrontEndFiles::steamAppName()
+{
+    QFETCH(QByteArray, acf);
+    QFETCH(QString, name);
+
+    QCOMPARE(FrontEndFiles::steamAppName(acf), name);
 }
 
 void TestFrontEndFiles::decodeLabelName_data()
