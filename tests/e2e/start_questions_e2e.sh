@@ -5,13 +5,7 @@
 # in a second user's media folder and deeper in /mnt, the program takes this user's unasked.
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
-if [ -z "${E2E_OWN_MOUNTS:-}" ]; then
-    unshare -m --propagation private true 2>/dev/null || {
-        echo "no mount namespace can be made here: skipped"
-        exit 77
-    }
-    E2E_OWN_MOUNTS=1 exec unshare -m --propagation private bash "$0"
-fi
+e2e_own_mounts
 e2e_init start_questions
 e2e_make_world
 e2e_add_intro 1
