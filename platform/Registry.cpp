@@ -10,7 +10,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStringView>
+#include <QtEndian>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -429,8 +431,8 @@ SectionMatch matchSection(QByteArrayView line, QStringView path)
     return SectionMatch::None; // a damaged line: no key
 }
 
-// A key path as Wine writes it in a section line, each backslash doubled, in lower case; empty
-// when the path holds a character Wine would escape otherwise, or one beyond ASCII.
+// A key path as Wine writes it in a section line, each backslash doubled; empty when the path
+// holds a character Wine would escape otherwise, or one beyond ASCII.
 QByteArray sectionNeedle(QStringView path)
 {
     QByteArray needle;
@@ -440,7 +442,7 @@ QByteArray sectionNeedle(QStringView path)
             return {};
         needle += unit == '\\' ? QByteArrayLiteral("\\\\") : QByteArray(1, char(unit));
     }
-    return needle.toLower();
+    return needle;
 }
 
 char asciiLower(char byte)
@@ -460,10 +462,11 @@ public:
     {
         for (const QString& path : paths) {
             m_needles << sectionNeedle(path);
-            if (m_needles.last().isEmpty())
+            if (m_needles.last().isEmpty()) {
                 m_needles.clear(); // a key Wine would escape: every line is looked at closely
-            if (m_needles.isEmpty())
                 return;
+            }
+            m_lowerNeedles << m_needles.last().toLower();
             qsizetype shared = 0;
             while (shared < m_needles[0].size() && shared < m_needles.last().size() &&
                    m_needles[0][shared] == m_needles.last()[shared])
@@ -478,12 +481,12 @@ public:
     {
         if (m_needles.isEmpty())
             return false;
-        const qsizetype first = plainMismatch(ahead, m_needles[0]);
+        const qsizetype first = plainMismatch(ahead, m_needles[0], m_lowerNeedles[0]);
         for (qsizetype i = 1; i < m_needles.size(); ++i) {
             // Where the first needle differs within the part this one shares with it, this one
             // differs at the same place.
             if ((first < 0 || first >= m_sharedWithFirst[i]) &&
-                plainMismatch(ahead, m_needles[i]) < 0)
+                plainMismatch(ahead, m_needles[i], m_lowerNeedles[i]) < 0)
                 return false;
         }
         return first >= 0;
@@ -492,24 +495,40 @@ public:
 private:
     // Where the line's name differs from the needle in a plain character; -1 where it does not
     // (it matches the needle whole, spells a character otherwise, or ends before the needle).
-    static qsizetype plainMismatch(QByteArrayView ahead, const QByteArray& needle)
+    static qsizetype plainMismatch(QByteArrayView ahead, const QByteArray& needle,
+                                   const QByteArray& lowerNeedle)
     {
         const qsizetype room = std::min(ahead.size() - 1, needle.size());
+        // Wine writes a key as it was named, so the bytes are compared as they are, eight at a
+        // time, up to the first that differs; from there on without regard to case.
         qsizetype same = 0;
-        while (same < room && asciiLower(ahead[same + 1]) == needle[same])
+        while (same + 8 <= room) {
+            quint64 line = 0;
+            quint64 wanted = 0;
+            std::memcpy(&line, ahead.data() + same + 1, 8);
+            std::memcpy(&wanted, needle.constData() + same, 8);
+            if (line != wanted) {
+                // The first byte in memory is the lowest once read as little-endian.
+                same += std::countr_zero(qFromLittleEndian(line ^ wanted)) / 8;
+                break;
+            }
+            same += 8;
+        }
+        while (same < room && asciiLower(ahead[same + 1]) == lowerNeedle[same])
             ++same;
         if (same == needle.size() || same + 1 >= ahead.size())
             return -1;
         const char differing = ahead[same + 1];
         // A mismatch within a doubled backslash is the line's escape of another form ("\x5c").
         qsizetype backslashes = 0;
-        while (backslashes < same && needle[same - 1 - backslashes] == '\\')
+        while (backslashes < same && lowerNeedle[same - 1 - backslashes] == '\\')
             ++backslashes;
         const bool plain = differing != '\\' && (differing & 0x80) == 0 && backslashes % 2 == 0;
         return plain ? same : -1;
     }
 
-    QList<QByteArray> m_needles;
+    QList<QByteArray> m_needles;      // as Wine writes the keys
+    QList<QByteArray> m_lowerNeedles; // the same in lower case
     QList<qsizetype> m_sharedWithFirst;
 };
 
