@@ -237,32 +237,6 @@ QList<FoundPrefix> verified(Lookout& lookout, const QList<Candidate>& candidates
     return found;
 }
 
-} // namespace
-
-namespace PrefixSearch {
-
-Roots Roots::fromEnvironment()
-{
-    const QString home = QDir::cleanPath(QDir::homePath());
-    return {home,
-            orDefault(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share")),
-            orDefault(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"))};
-}
-
-QString FoundPrefix::name() const
-{
-    if (!gameName.isEmpty())
-        return gameName;
-    const QFileInfo info(folder);
-    if (info.fileName() == QLatin1String("pfx"))
-        return QFileInfo(info.path()).fileName();
-    return info.fileName();
-}
-
-} // namespace PrefixSearch
-
-namespace {
-
 const QString steamFrontEnd = QStringLiteral("Steam (Proton)");
 
 // Each front-end's places, in the order their prefixes are offered. Steam's give its libraries.
@@ -270,7 +244,6 @@ QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
 {
     const QString& home = roots.home;
     const QString flatpak = home + QStringLiteral("/.var/app/");
-    // Each front-end's places, in the order their prefixes are offered.
     QList<QPair<QString, Places>> frontEnds;
     const auto listed = [](const QString& folder) {
         return Lookout::Look<NamedFolders>{folder,
@@ -334,6 +307,24 @@ QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
 } // namespace
 
 namespace PrefixSearch {
+
+Roots Roots::fromEnvironment()
+{
+    const QString home = QDir::cleanPath(QDir::homePath());
+    return {home,
+            orDefault(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share")),
+            orDefault(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"))};
+}
+
+QString FoundPrefix::name() const
+{
+    if (!gameName.isEmpty())
+        return gameName;
+    const QFileInfo info(folder);
+    if (info.fileName() == QLatin1String("pfx"))
+        return QFileInfo(info.path()).fileName();
+    return info.fileName();
+}
 
 QList<FoundPrefix> prefixes(const Roots& roots, Lookout& lookout)
 {

@@ -2,6 +2,7 @@
 
 #include "HostName.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -50,10 +51,20 @@ std::optional<QByteArray> readUpTo(const QString& path, qint64 limit, bool refus
     std::optional<SafeRead::Stream> stream = SafeRead::Stream::open(path);
     if (!stream)
         return std::nullopt;
-    // One byte past the limit tells a file of exactly `limit` bytes from a larger one.
-    QByteArray bytes(limit + (refuseLarger ? 1 : 0), Qt::Uninitialized);
-    bytes.truncate(stream->read(bytes.data(), bytes.size()));
-    if (refuseLarger && bytes.size() > limit)
+    // One byte past the limit tells a file of exactly `limit` bytes from a larger one. The buffer
+    // grows with what is read, so that a small file costs no allocation of the limit's size.
+    const qint64 most = limit + (refuseLarger ? 1 : 0);
+    QByteArray bytes;
+    qint64 got = 0;
+    for (qint64 size = std::min<qint64>(most, 64 * 1024);; size = std::min(most, size * 2)) {
+        bytes.resize(size);
+        const qint64 read = stream->read(bytes.data() + got, size - got);
+        got += read;
+        if (got < size || size == most)
+            break;
+    }
+    bytes.truncate(got);
+    if (refuseLarger && got > limit)
         return std::nullopt;
     return bytes;
 }
