@@ -6,6 +6,7 @@
 #include "DuplicatePrompt.h"
 #include "GameFolder.h"
 #include "Guarded.h"
+#include "InstallPlan.h"
 #include "Install_AboutForm.h"
 #include "IntroLauncher.h"
 #include "ScenarioCatalogue.h"
@@ -20,6 +21,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTextOption>
@@ -53,7 +55,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TMainForm>()), m_services(services),
       m_gameFolderChooser(*this, services.folderDialog), m_list(new ScenarioListModel(this)),
-      m_run(m_state, *m_list, *this)
+      m_run(*this)
 {
     ui->setupUi(this);
     setFixedSize(size());
@@ -98,7 +100,7 @@ template <class... Args> auto TMainForm::handler(void (TMainForm::*method)(Args.
 // may have started another run by the time a held-back action comes: it waits again.
 void TMainForm::whenNoRunGoesOn(std::function<void()> call)
 {
-    if (m_run.isRunning())
+    if (m_installing)
         m_afterRun.push_back(std::move(call));
     else
         call();
@@ -217,13 +219,10 @@ void TMainForm::ChangeScenarioType()
 
 void TMainForm::FileListViewChange(const QList<int>& rows)
 {
-    // No tick changes during a run, whose thread counts the copied total meanwhile.
-    if (!m_run.isRunning()) {
-        ScenarioCatalogue::countTicked(m_state, *m_list);
-        setFittedText(ui->ScenNumLabel,
-                      ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
-        ui->StartButton->setEnabled(m_state.tickedCount > 0);
-    }
+    ScenarioCatalogue::countTicked(m_state, *m_list);
+    setFittedText(ui->ScenNumLabel,
+                  ScenarioCatalogue::countLine(m_state.tickedCount, m_state.selectedTotal));
+    ui->StartButton->setEnabled(m_state.tickedCount > 0);
     // Each changed entry's description would replace the previous one, and one that cannot be
     // read would leave it: what stays is the last entry's whose description reads. A scenario
     // listed too short to hold one is passed over unread, unless its description lies in another
@@ -242,7 +241,7 @@ void TMainForm::FileListViewChange(const QList<int>& rows)
 bool TMainForm::ShowDescription(const QString& path)
 {
     const std::optional<QString> description = ScenarioCatalogue::readDescription(
-        ScenarioCatalogue::descriptionPath(path, ui->FileTypeCombo->currentIndex()));
+        ScenarioTypes::descriptionPath(path, ui->FileTypeCombo->currentIndex()));
     if (description)
         ui->ScenDescMemo->setPlainText(*description);
     return description.has_value();
@@ -285,6 +284,7 @@ void TMainForm::SetAllTicks(bool tick)
 
 void TMainForm::StartButtonClick()
 {
+    const QScopedValueRollback installing(m_installing, true);
     ui->StartButton->setEnabled(false);
     const auto restore = qScopeGuard([this] {
         ui->StartButton->setEnabled(m_state.tickedCount > 0);
@@ -293,7 +293,10 @@ void TMainForm::StartButtonClick()
                 this, [this, call = std::move(call)] { whenNoRunGoesOn(call); },
                 Qt::QueuedConnection);
     });
-    m_run.start();
+    // A game folder that is no folder is chosen again first; without one nothing is copied.
+    m_gameFolderChooser.checkBeforeRun();
+    if (!m_state.gameFolder.isEmpty())
+        m_run.start(InstallPlan::ofTicked(*m_list, m_state));
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
@@ -306,7 +309,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 // A close request that arrives while files are being copied waits for the end of the run.
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (m_run.isRunning()) {
+    if (m_installing) {
         m_afterRun.push_back([this] { close(); });
         event->ignore();
         return;
@@ -357,11 +360,6 @@ void TMainForm::paintNow()
 void TMainForm::SelectDir_SButtonClick()
 {
     m_gameFolderChooser.ChooseGameFolder();
-}
-
-void TMainForm::checkGameFolder()
-{
-    m_gameFolderChooser.checkBeforeRun();
 }
 
 void TMainForm::showGameFolder()

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "GameFolderChoice.h"
-#include "InstallThread.h"
 #include "MainFormServices.h"
 #include "ProgramState.h"
+#include "WorkerRun.h"
 
 #include <QWidget>
 #include <functional>
@@ -58,9 +58,9 @@ protected:
 
 private:
     void connectHandlers();
-    // A control's handler, run through runGuarded; while a run copies, it waits for the run's end.
+    // A control's handler, run through runGuarded; during an installation it waits for its end.
     template <class... Args> auto handler(void (TMainForm::*method)(Args...));
-    // Carries out call now, or once the run that goes on has ended.
+    // Carries out call now, or once the installation that goes on has ended.
     void whenNoRunGoesOn(std::function<void()> call);
     // The window icon, the background and the glyphs of the top bar's buttons.
     void showArtwork();
@@ -90,7 +90,6 @@ private:
     void setOverallProgress(int percent) override;
     void updateFreeSpace() override;
     int askDuplicate(const QString& destinationPath) override;
-    void checkGameFolder() override;
     void paintNow() override;
 
     // What the game-folder choice reads and refreshes in this window.
@@ -105,7 +104,9 @@ private:
     ProgramState m_state;
     GameFolderChooser m_gameFolderChooser;
     ScenarioListModel* m_list;
-    InstallThread m_run;
+    WorkerRun m_run;
+    // From the start button's click to the run's end, the game-folder check included.
+    bool m_installing = false;
     // What was asked of the window during a run, in order, for when the run ends.
     std::vector<std::function<void()>> m_afterRun;
     // Where in the list's viewport the last double click landed.

@@ -16,6 +16,7 @@
 #include "FontSubstitutes.h"
 #include "InstallRun.h"
 #include "Install_MainForm.h"
+#include "InstallPlan.h"
 #include "ProgramState.h"
 #include "ScenarioCatalogue.h"
 #include "ScenarioFile.h"
@@ -189,7 +190,7 @@ int main(int argc, char* argv[])
     state.gameFolder = DemoWorld::gameFolderWindowsPath();
     ScenarioListModel list;
     SilentUi silent;
-    InstallRun silentRun(state, list, silent);
+    InstallRun silentRun(silent);
 
     QStringList copied;
     for (const QString& name : QDir(medium + "/HISTSCR").entryList(QDir::Files))
@@ -212,7 +213,7 @@ int main(int argc, char* argv[])
         ScenarioCatalogue::fillFileList(list, state.sourceFolder);
         list.setEveryTick(true);
         ScenarioCatalogue::countTicked(state, list);
-        silentRun.start();
+        silentRun.start(InstallPlan::ofTicked(list, state));
         checkCopied();
     };
     struct Contender

@@ -4,9 +4,6 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "Guarded.h"
-#include "ProgramState.h"
-#include "ScenarioListModel.h"
-#include "ScenarioTypes.h"
 #include "WinPath.h"
 
 #include <QCoreApplication>
@@ -95,59 +92,46 @@ void refuseProtected(std::optional<quint32> attributes)
 
 } // namespace
 
-InstallRun::InstallRun(ProgramState& state, ScenarioListModel& list, InstallRunUi& ui)
-    : m_state(state), m_list(list), m_ui(ui)
-{
-}
-
-void InstallRun::start()
+void InstallRun::start(InstallPlan plan)
 {
     if (m_running)
         return;
     const QScopedValueRollback running(m_running, true);
-    const ScenarioListModel::Freeze freeze(m_list);
+    m_plan = std::move(plan);
+    m_skipAll = false;
+    m_overwriteAll = false;
+    m_continueRun = true;
+    m_copiedTotal = 0;
 
-    m_state.skipAll = false;
-    m_state.overwriteAll = false;
-    m_state.continueRun = true;
-    m_state.copiedTotal = 0;
-
-    m_ui.checkGameFolder();
-    if (m_state.gameFolder.isEmpty())
-        return;
     // Every type's folder, whichever type is chosen.
-    for (const QString& subfolder : ScenarioTypes::destinationSubfolders()) {
-        const QString folder = m_state.gameFolder + subfolder;
+    for (const QString& folder : std::as_const(m_plan.typeFolders)) {
         if (!FileSystem::folderExists(folder))
             FileSystem::createFolder(folder);
     }
 
     m_sincePaint.start();
     // Both folders are found once; each file is then looked up in them by its name alone.
-    const QString destinationFolder = m_state.destinationFolder;
-    const WinFolder source(m_state.sourceFolder);
-    const WinFolder destination(destinationFolder);
+    const WinFolder source(m_plan.sourceFolder);
+    const WinFolder destination(m_plan.destinationFolder);
     m_filesPlaced = false;
     // New files are not synced one by one, nor the renames of replaced ones: one sync of their
     // file system covers them all, also when an error ends the run.
     auto syncOnError = qScopeGuard([&] { runQuietly([&] { syncPlacedFiles(destination); }); });
-    for (int row = 0; row < m_list.rowCount() && m_state.continueRun; ++row) {
-        if (m_list.entry(row).ticked)
-            installFile(m_list.entry(row).name, source, destination, destinationFolder);
-    }
+    for (qsizetype file = 0; file < m_plan.files.size() && m_continueRun; ++file)
+        installFile(m_plan.files[file].name, source, destination);
     syncOnError.dismiss();
     syncPlacedFiles(destination); // before "Ready.", which tells the user the files are safe
     showStatusNow(QStringLiteral("Ready."));
 }
 
 void InstallRun::installFile(const QString& entryName, const WinFolder& source,
-                             const WinFolder& destination, const QString& destinationFolder)
+                             const WinFolder& destination)
 {
     // The name is read from the type's folder and written under itself: a name that is a path
     // would lead out of both folders.
     if (!WinPath::isSingleName(entryName))
         throw EInOutError(Win32Error::InvalidName);
-    const QString destinationPath = WinPath::join(destinationFolder, entryName);
+    const QString destinationPath = WinPath::join(m_plan.destinationFolder, entryName);
     const std::optional<quint32> existing = destination.attributes(entryName);
     if (!mayWrite(destinationPath, existing))
         return;
@@ -158,22 +142,22 @@ void InstallRun::installFile(const QString& entryName, const WinFolder& source,
 
 bool InstallRun::mayWrite(const QString& destinationPath, std::optional<quint32> existing)
 {
-    if (m_state.overwriteAll || !existing || (*existing & AttrDirectory) != 0)
+    if (m_overwriteAll || !existing || (*existing & AttrDirectory) != 0)
         return true;
-    if (m_state.skipAll)
+    if (m_skipAll)
         return false;
     switch (m_ui.askDuplicate(destinationPath)) {
     case SkipFile:
         return false;
     case SkipAll:
-        m_state.skipAll = true;
+        m_skipAll = true;
         return false;
     case OverwriteAll:
-        m_state.overwriteAll = true;
+        m_overwriteAll = true;
         return true;
     case CancelInstallation:
     case PromptClosed:
-        m_state.continueRun = false;
+        m_continueRun = false;
         return false;
     default:
         return true;
@@ -193,7 +177,7 @@ void InstallRun::copyFile(const QString& name, const WinFolder& sourceFolder,
         // The bars start where this file starts: a file copied between two progress paints must
         // not leave the previous file's 100 on show for the whole run.
         m_ui.setFileProgress(percent(0, read.size));
-        m_ui.setOverallProgress(percent(m_state.copiedTotal, m_state.selectedTotal));
+        m_ui.setOverallProgress(percent(m_copiedTotal, m_plan.total));
         showStatusNow(QStringLiteral("Copying %1 ...").arg(name));
 
         qint64 done = 0;
@@ -205,14 +189,14 @@ void InstallRun::copyFile(const QString& name, const WinFolder& sourceFolder,
                     throw EInOutError(Win32Error::DiskFull);
                 written += stored;
                 done += stored;
-                m_state.copiedTotal += stored;
+                m_copiedTotal += stored;
                 showProgress(done, read.size);
             }
         }
         // A file cut, grown or rewritten while it was read would arrive as a mix of versions.
         if (done != read.size || source.version() != read)
             throw Exception(QStringLiteral("The file %1 changed as it was read")
-                                .arg(WinPath::join(m_state.sourceFolder, name)));
+                                .arg(WinPath::join(m_plan.sourceFolder, name)));
         target.finish();
         if (existing) {
             target.replace(name);
@@ -247,7 +231,7 @@ void InstallRun::showProgress(qint64 done, qint64 size)
     if (m_sincePaint.elapsed() < m_paintInterval)
         return;
     m_ui.setFileProgress(percent(done, size));
-    m_ui.setOverallProgress(percent(m_state.copiedTotal, m_state.selectedTotal));
+    m_ui.setOverallProgress(percent(m_copiedTotal, m_plan.total));
     paint();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "InstallPlan.h"
+
 #include <QElapsedTimer>
 #include <QString>
 #include <optional>
 
-class ScenarioListModel;
 class WinFolder;
-struct ProgramState;
 
 // What an installation run asks of the window that started it.
 class InstallRunUi
@@ -21,17 +21,15 @@ public:
     virtual void updateFreeSpace() = 0;
     // One of DuplicateAnswer's values.
     virtual int askDuplicate(const QString& destinationPath) = 0;
-    // Runs before the run reads the game folder: may offer to choose another one.
-    virtual void checkGameFolder() {}
     // Paints what changed since the last call, at once. The run calls it after each status text,
     // at the end of each file and at most every PaintInterval in between, so the setters above
     // need not paint by themselves.
     virtual void paintNow() {}
 };
 
-// One installation: copies the ticked entries of the list, in display order, from the source
-// folder into the destination folder, asking about each file that exists already, also one that
-// another program saves there while the copy runs. Every file is written under a temporary name
+// One installation: copies the files of its plan, in order, from the source folder into the
+// destination folder, asking about each file that exists already, also one that another program
+// saves there while the copy runs. Every file is written under a temporary name
 // beside its destination and takes its place only when complete, so a failed copy leaves neither
 // a partial file nor a damaged original.
 class InstallRun
@@ -40,12 +38,14 @@ public:
     static constexpr qint64 BlockSize = 2048;
     static constexpr qint64 PaintInterval = 16; // ms
 
-    InstallRun(ProgramState& state, ScenarioListModel& list, InstallRunUi& ui);
+    explicit InstallRun(InstallRunUi& ui) : m_ui(ui) {}
 
     // The whole run; an error ends it and leaves through the exception. Does nothing while a run
     // is already under way.
-    void start();
+    void start(InstallPlan plan);
     bool isRunning() const { return m_running; }
+    // Bytes written by the current run, or by the last one once it ended.
+    qint64 copiedTotal() const { return m_copiedTotal; }
     // The least time between two paints of the progress within a file; 0 shows every block.
     void setPaintInterval(qint64 milliseconds) { m_paintInterval = milliseconds; }
 
@@ -53,7 +53,7 @@ private:
     // entryName: the list's name, read from source and written under itself; one that is not a
     // single name Windows can spell fails as an invalid name.
     void installFile(const QString& entryName, const WinFolder& source,
-                     const WinFolder& destination, const QString& destinationFolder);
+                     const WinFolder& destination);
     // existing: the destination's attributes, nullopt when there is none.
     bool mayWrite(const QString& destinationPath, std::optional<quint32> existing);
     void copyFile(const QString& name, const WinFolder& source, const WinFolder& destination,
@@ -65,10 +65,14 @@ private:
     void showStatusNow(const QString& text);
     void paint();
 
-    ProgramState& m_state;
-    ScenarioListModel& m_list;
     InstallRunUi& m_ui;
+    InstallPlan m_plan;
     bool m_running = false;
+    // What the user answered, and how far the copy got: each run starts them afresh.
+    qint64 m_copiedTotal = 0;
+    bool m_continueRun = true;
+    bool m_skipAll = false;
+    bool m_overwriteAll = false;
     bool m_filesPlaced = false; // since the last sync of the destination's file system
     QElapsedTimer m_sincePaint;
     qint64 m_paintInterval = PaintInterval;

@@ -19,7 +19,7 @@ namespace ScenarioCatalogue {
 
 void fillFileList(ScenarioListModel& list, const QString& sourceFolder)
 {
-    QList<DirEntry> entries = FileSystem::list(WinPath::join(sourceFolder, QStringLiteral("*.??n")),
+    QList<DirEntry> entries = FileSystem::list(WinPath::join(sourceFolder, ScenarioTypes::filePattern()),
                                                ListFilter::Everything);
     // A name Windows cannot spell would be a path to a Windows program (..\x.scn leads out of the
     // folder), and the entry listed would not be the file copied.
@@ -37,7 +37,6 @@ void fillFileList(ScenarioListModel& list, const QString& sourceFolder)
 void countTicked(ProgramState& state, const ScenarioListModel& list)
 {
     state.selectedTotal = list.tickedTotal();
-    state.copiedTotal = 0;
     state.tickedCount = list.tickedCount();
 }
 
@@ -51,19 +50,6 @@ QString countLine(int count, qint64 totalBytes, const QLocale& locale)
         .arg(tenths / 10)
         .arg(locale.decimalPoint())
         .arg(tenths % 10);
-}
-
-QString descriptionPath(const QString& entryPath, int typeIndex)
-{
-    if (!ScenarioTypes::descriptionsInCompanion(typeIndex) || entryPath.isEmpty())
-        return entryPath;
-    QString companion = entryPath;
-    QChar& last = companion[companion.size() - 1];
-    if (last == QLatin1Char('n'))
-        last = QLatin1Char('d');
-    else if (last == QLatin1Char('N'))
-        last = QLatin1Char('D');
-    return companion;
 }
 
 std::optional<QString> readDescription(const QString& path)

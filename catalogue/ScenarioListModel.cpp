@@ -87,8 +87,7 @@ QVariant ScenarioListModel::data(const QModelIndex& index, int role) const
 bool ScenarioListModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::CheckStateRole || index.column() != NameColumn ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        m_frozen)
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
     setTicked(index.row(), static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked);
     return true;
@@ -121,8 +120,6 @@ QVariant ScenarioListModel::headerData(int section, Qt::Orientation orientation,
 
 void ScenarioListModel::fill(const QList<DirEntry>& entries)
 {
-    if (m_frozen)
-        return;
     beginResetModel();
     m_entries.clear();
     m_entries.reserve(entries.size());
@@ -144,7 +141,7 @@ void ScenarioListModel::applyTick(int row, bool ticked)
 
 void ScenarioListModel::setTicked(int row, bool ticked)
 {
-    if (m_frozen || m_entries.at(row).ticked == ticked)
+    if (m_entries.at(row).ticked == ticked)
         return;
     applyTick(row, ticked);
     const QModelIndex changed = index(row, NameColumn);
@@ -156,8 +153,6 @@ void ScenarioListModel::setTicked(int row, bool ticked)
 // technology hears of one change rather than thousands.
 void ScenarioListModel::setEveryTick(bool ticked)
 {
-    if (m_frozen)
-        return;
     QList<int> changed;
     for (int row = 0; row < rowCount(); ++row) {
         if (m_entries.at(row).ticked != ticked) {
@@ -174,8 +169,6 @@ void ScenarioListModel::setEveryTick(bool ticked)
 
 void ScenarioListModel::sort(int column, Qt::SortOrder order)
 {
-    if (m_frozen)
-        return;
     const bool ascending = order == Qt::AscendingOrder;
     if (column == NameColumn && ascending) {
         reorder([](const ScenarioEntry& a, const ScenarioEntry& b) {
@@ -194,8 +187,6 @@ void ScenarioListModel::sort(int column, Qt::SortOrder order)
 
 void ScenarioListModel::clickColumn(int column)
 {
-    if (m_frozen)
-        return;
     const int bit = column == NameColumn   ? NameAscendingDone
                     : column == SizeColumn ? SizeAscendingDone
                                            : 0;

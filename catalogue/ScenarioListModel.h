@@ -3,7 +3,6 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
-#include <atomic>
 #include <optional>
 
 class QItemSelection;
@@ -86,28 +85,6 @@ public:
     void selectFirst();
     std::optional<int> firstSelectedRow() const;
 
-    // While frozen (an installation runs) the entries, their ticks and their order stay put. The
-    // run reads the list on a thread of its own meanwhile.
-    void setFrozen(bool frozen) { m_frozen = frozen; }
-    bool isFrozen() const { return m_frozen; }
-
-    // Freezes the list while it lives, then leaves it as it was before.
-    class Freeze
-    {
-    public:
-        explicit Freeze(ScenarioListModel& list) : m_list(list), m_wasFrozen(list.isFrozen())
-        {
-            list.setFrozen(true);
-        }
-        ~Freeze() { m_list.setFrozen(m_wasFrozen); }
-        Freeze(const Freeze&) = delete;
-        Freeze& operator=(const Freeze&) = delete;
-
-    private:
-        ScenarioListModel& m_list;
-        bool m_wasFrozen;
-    };
-
 Q_SIGNALS:
     // The entries one change touched, in the order it touched them; an entry may come twice.
     void entriesChanged(const QList<int>& rows);
@@ -122,7 +99,6 @@ private:
     QList<ScenarioEntry> m_entries;
     QItemSelectionModel* m_selection;
     int m_tag = 0;
-    std::atomic<bool> m_frozen = false;
     int m_tickedCount = 0;
     qint64 m_tickedTotal = 0;
     int m_batchDepth = 0;

@@ -16,6 +16,10 @@ struct ScenarioType
     bool descriptionsInCompanion;
 };
 
+// One pattern serves every type: a scenario ends in ".scn", a campaign in ".cpn", and each type's
+// folder holds its own kind.
+constexpr char filesListed[] = "*.??n";
+
 // In the type selector's order.
 constexpr ScenarioType types[] = {
     {"Historical scenarios", "HISTSCR", "\\SCENARIO", false},
@@ -39,6 +43,11 @@ template <class Field> QStringList column(Field field)
     return result;
 }
 
+QString inGameFolder(const QString& gameFolder, const ScenarioType& type)
+{
+    return gameFolder + QLatin1String(type.destinationSubfolder);
+}
+
 } // namespace
 
 namespace ScenarioTypes {
@@ -53,11 +62,18 @@ QStringList sourceFolders()
     return column(&ScenarioType::sourceFolder);
 }
 
-QStringList destinationSubfolders()
+QStringList destinationFolders(const QString& gameFolder)
 {
-    QStringList result = column(&ScenarioType::destinationSubfolder);
+    QStringList result;
+    for (const ScenarioType& type : types)
+        result << inGameFolder(gameFolder, type);
     result.removeDuplicates();
     return result;
+}
+
+QString filePattern()
+{
+    return QLatin1String(filesListed);
 }
 
 bool descriptionsInCompanion(int typeIndex)
@@ -66,12 +82,25 @@ bool descriptionsInCompanion(int typeIndex)
     return type != nullptr && type->descriptionsInCompanion;
 }
 
+QString descriptionPath(const QString& entryPath, int typeIndex)
+{
+    if (!descriptionsInCompanion(typeIndex) || entryPath.isEmpty())
+        return entryPath;
+    QString companion = entryPath;
+    QChar& last = companion[companion.size() - 1];
+    if (last == QLatin1Char('n'))
+        last = QLatin1Char('d');
+    else if (last == QLatin1Char('N'))
+        last = QLatin1Char('D');
+    return companion;
+}
+
 void selectTypeFolders(ProgramState& state, int typeIndex)
 {
     const ScenarioType* type = find(typeIndex);
     if (type == nullptr)
         return;
-    state.destinationFolder = state.gameFolder + QLatin1String(type->destinationSubfolder);
+    state.destinationFolder = inGameFolder(state.gameFolder, *type);
     state.sourceFolder = QLatin1String(type->sourceFolder);
 }
 

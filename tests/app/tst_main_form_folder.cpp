@@ -7,6 +7,7 @@
 #include "TestWorld.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -183,29 +184,51 @@ void MainFormFolderTest::brokenDialogShowsOneError()
 
 void MainFormFolderTest::startChecksTheGameFolder_data()
 {
+    QTest::addColumn<bool>("gameEntry");
     QTest::addColumn<bool>("removeFolder");
+    QTest::addColumn<std::optional<QString>>("answer");
     QTest::addColumn<int>("offered");
-    QTest::newRow("folder present") << false << 0;
-    QTest::newRow("folder removed") << true << 1;
+    QTest::addColumn<QString>("gameFolder");
+    QTest::addColumn<QString>("madeFolder"); // the one SCENARIO folder afterwards, empty: none
+    using Answer = std::optional<QString>;
+    QTest::newRow("folder present") << true << false << Answer() << 0 << "C:\\Games\\AoE"
+                                    << "prefix/drive_c/Games/AoE/SCENARIO";
+    // Cancelled: the run goes on with the folder it had, and fails.
+    QTest::newRow("folder removed, cancelled") << true << true << Answer() << 1 << "C:\\Games\\AoE"
+                                               << "";
+    QTest::newRow("folder removed, another chosen")
+        << true << true << Answer("D:\\maps") << 1 << "D:\\maps"
+        << "d-drive/maps/SCENARIO";
+    QTest::newRow("no game folder, cancelled: no run") << false << false << Answer() << 1 << ""
+                                                       << "";
 }
 
 void MainFormFolderTest::startChecksTheGameFolder()
 {
+    QFETCH(bool, gameEntry);
     QFETCH(bool, removeFolder);
+    QFETCH(std::optional<QString>, answer);
     QFETCH(int, offered);
+    QFETCH(QString, gameFolder);
+    QFETCH(QString, madeFolder);
     TestWorld world;
-    makeWorld(world, true);
+    makeWorld(world, gameEntry);
     ScriptedFolderDialog dialog;
     TMainForm form({.folderDialog = &dialog});
     form.FormCreate();
+    dialog.answers.push_back(answer);
     if (removeFolder)
         QVERIFY(QDir(world.driveC() + QStringLiteral("/Games/AoE")).removeRecursively());
     auto* start = control<QPushButton>(form, "StartButton");
     start->setEnabled(true);
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(dialog.starts.size(), offered);
-    // Cancelled: the run went on with the folder it had.
-    QCOMPARE(form.state().gameFolder, QStringLiteral("C:\\Games\\AoE"));
+    QCOMPARE(form.state().gameFolder, gameFolder);
+    QStringList made;
+    for (QDirIterator found(world.root(), {"SCENARIO"}, QDir::Dirs, QDirIterator::Subdirectories);
+         found.hasNext();)
+        made << QDir(world.root()).relativeFilePath(found.next());
+    QCOMPARE(made, madeFolder.isEmpty() ? QStringList() : QStringList{madeFolder});
 }
 
 QTEST_MAIN(MainFormFolderTest)

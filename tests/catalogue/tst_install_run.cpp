@@ -2,14 +2,15 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "Guarded.h"
+#include "InstallPlan.h"
 #include "InstallRun.h"
-#include "InstallThread.h"
 #include "ProgramState.h"
 #include "ScenarioCatalogue.h"
 #include "ScenarioFile.h"
 #include "ScenarioListModel.h"
 #include "ScenarioTypes.h"
 #include "TestWorld.h"
+#include "WorkerRun.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -42,7 +43,6 @@ public:
     std::function<void()> whileAsking;
     std::function<void()> whileCopying; // runs when a "Copying" status shows
     std::function<void()> onFreeSpace;
-    std::function<void()> gameFolderCheck;
 
     bool calledOffItsThread = false; // by a run on a thread of its own
 
@@ -80,11 +80,6 @@ public:
             whileAsking();
         return answers.isEmpty() ? int(SkipFile) : answers.takeFirst();
     }
-    void checkGameFolder() override
-    {
-        if (gameFolderCheck)
-            gameFolderCheck();
-    }
     void paintNow() override
     {
         noteThread();
@@ -100,14 +95,15 @@ public:
     void showError(const QString& message) override { shown << errorBoxText(message); }
 };
 
-// A medium, a game folder C:\Game with its SCENARIO folder, the program's state and a list.
+// A medium, a game folder C:\Game with its SCENARIO folder, and the window's state and list,
+// from which each run's plan is made.
 struct Installation
 {
     TestWorld world;
     ProgramState state;
     ScenarioListModel list;
     ScriptedUi ui;
-    InstallRun run{state, list, ui};
+    InstallRun run{ui};
 
     Installation()
     {
@@ -146,11 +142,13 @@ struct Installation
         ScenarioCatalogue::countTicked(state, list);
     }
 
+    InstallPlan plan() const { return InstallPlan::ofTicked(list, state); }
+
     // Runs and returns the message of the error that ended the run, empty when none did.
     QString runCatchingError()
     {
         try {
-            run.start();
+            run.start(plan());
         } catch (const Exception& error) {
             return errorBoxText(error.message());
         }
@@ -223,7 +221,7 @@ private Q_SLOTS:
     void flagsStartAfreshEachRun();
     void gameFolder_data();
     void gameFolder();
-    void cannotStartTwiceNorChangeTheList();
+    void cannotStartTwiceNorChangeThePlan();
     void paintsEachStatusAndEachFileEnd_data();
     void paintsEachStatusAndEachFileEnd();
     void onItsOwnThreadTheWindowSeesTheSame_data();
@@ -336,7 +334,7 @@ void TestInstallRun::copiesEveryByte()
     QVERIFY(setup.installed(plain) == twins[0] && setup.installed(marked) == twins[1]);
     QCOMPARE(setup.ui.statuses, (QStringList{copying(plain), copying("big.scn"),
                                              copying("block.scn"), copying(marked), "Ready."}));
-    QCOMPARE(setup.state.copiedTotal, qint64(big.size() + block.size() + 7000));
+    QCOMPARE(setup.run.copiedTotal(), qint64(big.size() + block.size() + 7000));
     QCOMPARE(setup.ui.fileProgress.last(), 100);
     QCOMPARE(setup.ui.overallProgress.last(), 100);
 
@@ -374,7 +372,7 @@ void TestInstallRun::shortWritesGoOn()
 
     QCOMPARE(setup.runCatchingError(), QString());
     QVERIFY(setup.installed(QStringLiteral("a.scn")) == fresh);
-    QCOMPARE(setup.state.copiedTotal, qint64(10001));
+    QCOMPARE(setup.run.copiedTotal(), qint64(10001));
     QCOMPARE(setup.ui.statuses.last(), QStringLiteral("Ready."));
 }
 
@@ -483,7 +481,6 @@ void TestInstallRun::failures()
     QCOMPARE(setup.ui.statuses.value(setup.ui.statuses.size() - 1), lastStatus);
     QVERIFY(!setup.ui.statuses.contains(QStringLiteral("Ready.")));
     QVERIFY(!setup.run.isRunning());
-    QVERIFY(!setup.list.isFrozen());
     if (!lastStatus.isEmpty())
         QCOMPARE(setup.ui.overallProgress.last(), 100);
 }
@@ -689,11 +686,11 @@ void TestInstallRun::secondRunCountsFromZero()
     const QByteArray fresh = setup.addSource(QStringLiteral("a.scn"), 6000);
     setup.openAndTickAll();
     QCOMPARE(setup.runCatchingError(), QString());
-    QCOMPARE(setup.state.copiedTotal, qint64(6000));
+    QCOMPARE(setup.run.copiedTotal(), qint64(6000));
 
     setup.ui.answers = {OverwriteFile};
     QCOMPARE(setup.runCatchingError(), QString());
-    QCOMPARE(setup.state.copiedTotal, qint64(6000));
+    QCOMPARE(setup.run.copiedTotal(), qint64(6000));
     QVERIFY(setup.installed(QStringLiteral("a.scn")) == fresh);
 }
 
@@ -725,18 +722,6 @@ void TestInstallRun::gameFolder_data()
     QTest::addColumn<QString>("installedIn"); // host folder below drive C, empty: nowhere
     QTest::addColumn<QStringList>("statuses");
 
-    QTest::newRow("no game folder: nothing happens, not even Ready")
-        << Setup([](Installation& s) { s.state.gameFolder.clear(); }) << QString() << QStringList();
-    QTest::newRow("the check empties the game folder") << Setup([](Installation& s) {
-        s.ui.gameFolderCheck = [&s] { s.state.gameFolder.clear(); };
-    }) << QString() << QStringList();
-    QTest::newRow("the folder chosen in the check is used") << Setup([](Installation& s) {
-        s.world.makeFolder(QStringLiteral("prefix/drive_c/Chosen"));
-        s.ui.gameFolderCheck = [&s] {
-            s.state.gameFolder = QStringLiteral("C:\\Chosen");
-            ScenarioTypes::selectTypeFolders(s.state, 0);
-        };
-    }) << "Chosen/SCENARIO" << QStringList{copying("a.scn"), "Ready."};
     QTest::newRow("both scenario folders are made") << Setup([](Installation& s) {
         s.world.makeFolder(QStringLiteral("prefix/drive_c/Bare"));
         s.state.gameFolder = QStringLiteral("C:\\Bare");
@@ -774,7 +759,8 @@ void TestInstallRun::gameFolder()
         QCOMPARE(setup.filesIn(setup.gameFolderPath()), QStringList());
 }
 
-void TestInstallRun::cannotStartTwiceNorChangeTheList()
+// The run copies its plan: a start or a change of the list while it runs changes nothing of it.
+void TestInstallRun::cannotStartTwiceNorChangeThePlan()
 {
     Installation setup;
     for (const QString& name : fiveNames.mid(0, 3))
@@ -785,7 +771,7 @@ void TestInstallRun::cannotStartTwiceNorChangeTheList()
     int nestedStarts = 0;
     setup.ui.whileAsking = [&] {
         ++nestedStarts;
-        setup.run.start();
+        setup.run.start(setup.plan());
         setup.list.setEveryTick(false);
         setup.list.clickColumn(ScenarioListModel::NameColumn);
         setup.list.clickColumn(ScenarioListModel::NameColumn);
@@ -796,10 +782,7 @@ void TestInstallRun::cannotStartTwiceNorChangeTheList()
     QCOMPARE(nestedStarts, 1);
     QCOMPARE(setup.ui.statuses,
              (QStringList{copying("a.scn"), copying("b.scn"), copying("c.scn"), "Ready."}));
-    QCOMPARE(setup.list.rowCount(), 3);
-
-    setup.list.setTicked(0, false); // the list is the user's again
-    QVERIFY(!setup.list.entry(0).ticked);
+    QCOMPARE(setup.filesIn(setup.gameFolderPath()), (QStringList{"a.scn", "b.scn", "c.scn"}));
 }
 
 void TestInstallRun::paintsEachStatusAndEachFileEnd_data()
@@ -937,7 +920,7 @@ void TestInstallRun::fullDiskOnTmpfs()
     RecordingReporter reporter;
     setErrorReporter(&reporter);
     const auto restore = qScopeGuard([] { setErrorReporter(nullptr); });
-    runGuarded([&] { setup.run.start(); });
+    runGuarded([&] { setup.run.start(setup.plan()); });
 
     QCOMPARE(reporter.shown, QStringList{"I/O error 112."});
     QCOMPARE(setup.filesIn(scenarioFolder), (QStringList{"a.scn", "b.scn"})); // nothing hidden
@@ -984,18 +967,17 @@ void TestInstallRun::onItsOwnThreadTheWindowSeesTheSame()
                 if (setup.ui.freeSpaceRefreshes == after)
                     throw EInOutError(NotReady);
             };
-        InstallThread thread(setup.state, setup.list, setup.ui);
-        thread.setPaintInterval(0); // every block: the same paints whatever the timing
+        WorkerRun worker(setup.ui);
+        worker.setPaintInterval(0); // every block: the same paints whatever the timing
         setup.run.setPaintInterval(0);
-        QTimer::singleShot(0, &thread, [&] { handledEventsMeanwhile = thread.isRunning(); });
+        QTimer::singleShot(0, &worker, [&] { handledEventsMeanwhile = worker.isRunning(); });
         try {
-            onItsOwnThread ? thread.start() : setup.run.start();
+            onItsOwnThread ? worker.start(setup.plan()) : setup.run.start(setup.plan());
         } catch (const Exception& error) {
             errors[onItsOwnThread] = error.message();
         }
         seen[onItsOwnThread] = setup.ui.events + setup.filesIn(setup.gameFolderPath());
         QVERIFY(!setup.ui.calledOffItsThread);
-        QVERIFY(!setup.list.isFrozen());
     }
     QCOMPARE(seen[1], seen[0]);
     QCOMPARE(errors[1], errors[0]);

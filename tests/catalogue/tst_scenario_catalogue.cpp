@@ -252,8 +252,7 @@ void TestScenarioCatalogue::campaignDescription()
         world.writeFile(QStringLiteral("medium/") + file,
                         scenarioBytes(QStringLiteral("text of %1").arg(file).toLatin1(), 2500));
 
-    const QString path =
-        ScenarioCatalogue::descriptionPath(QStringLiteral("CAMPAIGN\\") + entry, type);
+    const QString path = ScenarioTypes::descriptionPath(QStringLiteral("CAMPAIGN\\") + entry, type);
     const std::optional<QString> text = ScenarioCatalogue::readDescription(path);
     QCOMPARE(text.has_value(), !expected.isEmpty());
     if (text)
@@ -367,14 +366,12 @@ void TestScenarioCatalogue::countTicked()
     ScenarioListModel list;
     list.fill({{"a.scn", 1000, 0}, {"b.scn", 3000000000LL, 0}, {"c.scn", 24, 0}});
     ProgramState state;
-    state.copiedTotal = 777;
     list.setTicked(1, true);
     list.setTicked(2, true);
 
     ScenarioCatalogue::countTicked(state, list);
     QCOMPARE(state.tickedCount, 2);
     QCOMPARE(state.selectedTotal, 3000000024LL);
-    QCOMPARE(state.copiedTotal, qint64(0));
 }
 
 QTEST_GUILESS_MAIN(TestScenarioCatalogue)

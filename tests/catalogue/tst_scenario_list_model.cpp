@@ -70,8 +70,6 @@ private Q_SLOTS:
     void tickedTotals_data();
     void tickedTotals();
     void firstSelectedRow();
-    void frozenListStaysPut_data();
-    void frozenListStaysPut();
 };
 
 void TestScenarioListModel::passesTheModelTester()
@@ -301,12 +299,6 @@ void TestScenarioListModel::tickedTotals_data()
         list.fill(sortSample());
         list.setTicked(5, true);
     }) << 1 << qint64(1000);
-    QTest::newRow("a frozen list keeps them") << Action([](ScenarioListModel& list) {
-        list.setTicked(3, true);
-        list.setFrozen(true);
-        list.setEveryTick(false);
-        list.setTicked(0, true);
-    }) << 1 << qint64(5);
 }
 
 void TestScenarioListModel::tickedTotals()
@@ -334,38 +326,6 @@ void TestScenarioListModel::firstSelectedRow()
     QVERIFY(!list.firstSelectedRow());
     list.selectFirst();
     QVERIFY(!list.firstSelectedRow());
-}
-
-void TestScenarioListModel::frozenListStaysPut_data()
-{
-    QTest::addColumn<Action>("action");
-
-    QTest::newRow("tick") << Action([](ScenarioListModel& list) {
-        list.setData(list.index(0, 0), Qt::Checked, Qt::CheckStateRole);
-    });
-    QTest::newRow("untick") << Action([](ScenarioListModel& list) { list.setTicked(1, false); });
-    QTest::newRow("tick all") << Action([](ScenarioListModel& list) { list.setEveryTick(true); });
-    QTest::newRow("sort") << Action([](ScenarioListModel& list) { list.clickColumn(1); });
-    QTest::newRow("refill") << Action([](ScenarioListModel& list) { list.fill({}); });
-}
-
-void TestScenarioListModel::frozenListStaysPut()
-{
-    QFETCH(Action, action);
-
-    ScenarioListModel list;
-    list.fill(sortSample());
-    list.setTicked(1, true);
-    list.setFrozen(true);
-    action(list);
-    QCOMPARE(namesIn(list), namesIn(sortSample()));
-    QCOMPARE(list.tag(), 0);
-    for (int row = 0; row < list.rowCount(); ++row)
-        QCOMPARE(list.entry(row).ticked, row == 1);
-
-    list.setFrozen(false);
-    list.setTicked(0, true);
-    QVERIFY(list.entry(0).ticked);
 }
 
 QTEST_GUILESS_MAIN(TestScenarioListModel)
