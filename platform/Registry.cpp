@@ -450,6 +450,18 @@ char asciiLower(char byte)
     return byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : byte;
 }
 
+// Eight bytes at once in lower case, A-Z only, as asciiLower does each.
+quint64 asciiLower8(quint64 bytes)
+{
+    constexpr quint64 ones = 0x0101010101010101;
+    constexpr quint64 highBits = 0x8080808080808080;
+    const quint64 low7 = bytes & ~highBits;
+    const quint64 fromA = low7 + (0x80 - 'A') * ones;     // high bit set from 'A' on
+    const quint64 pastZ = low7 + (0x80 - 'Z' - 1) * ones; // high bit set past 'Z'
+    const quint64 upper = fromA & ~pastZ & ~bytes & highBits;
+    return bytes | (upper >> 2); // 0x80 >> 2 is the case bit, 0x20
+}
+
 // Tells quickly which section lines are certainly none of the keys looked for: most differ from
 // them within their first few characters, and decoding each of the tens of thousands of a large
 // registry file's section lines was most of a search's time. Each key is compared as Wine writes
@@ -499,17 +511,17 @@ private:
                                    const QByteArray& lowerNeedle)
     {
         const qsizetype room = std::min(ahead.size() - 1, needle.size());
-        // Wine writes a key as it was named, so the bytes are compared as they are, eight at a
-        // time, up to the first that differs; from there on without regard to case.
+        // Eight bytes at a time, in lower case, up to the first that differs.
         qsizetype same = 0;
         while (same + 8 <= room) {
             quint64 line = 0;
             quint64 wanted = 0;
             std::memcpy(&line, ahead.data() + same + 1, 8);
-            std::memcpy(&wanted, needle.constData() + same, 8);
-            if (line != wanted) {
+            std::memcpy(&wanted, lowerNeedle.constData() + same, 8);
+            const quint64 differing = asciiLower8(line) ^ wanted;
+            if (differing != 0) {
                 // The first byte in memory is the lowest once read as little-endian.
-                same += std::countr_zero(qFromLittleEndian(line ^ wanted)) / 8;
+                same += std::countr_zero(qFromLittleEndian(differing)) / 8;
                 break;
             }
             same += 8;

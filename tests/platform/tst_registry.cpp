@@ -260,6 +260,11 @@ void TestRegistry::keyNames_data()
     QTest::newRow("quoted name with hex escape")
         << machine << QString::fromUtf8("Software\\OracleTest\\Sub key \"quoted\" é") << true;
     QTest::newRow("other case") << machine << "SOFTWARE\\oracletest\\emptykey" << true;
+    QTest::newRow("other case in every letter")
+        << machine << "sOfTwArE\\oRaClEtEsT\\eMpTyKeY" << true;
+    // The neighbours of A and Z in ASCII are no letters of another case.
+    QTest::newRow("braces for brackets")
+        << machine << "Software\\OracleTest\\Key {with} brackets = and \"" << false;
     QTest::newRow("leading and doubled backslashes")
         << machine << "\\Software\\\\OracleTest\\" << true;
     QTest::newRow("key with only subkeys") << machine << "Software\\Microsoft\\Windows" << true;
