@@ -102,6 +102,9 @@ void InstallRun::start(InstallPlan plan)
     m_overwriteAll = false;
     m_continueRun = true;
     m_copiedTotal = 0;
+    m_filesDone = 0;
+    // Painted with the first status, or under the first question: not the last run's end.
+    m_ui.setOverallProgress(overallPercent(0, 0));
 
     // Every type's folder, whichever type is chosen.
     for (const QString& folder : std::as_const(m_plan.typeFolders)) {
@@ -118,15 +121,17 @@ void InstallRun::start(InstallPlan plan)
     // file system covers them all, also when an error ends the run.
     auto syncOnError = qScopeGuard([&] { runQuietly([&] { syncPlacedFiles(destination); }); });
     for (qsizetype file = 0; file < m_plan.files.size() && m_continueRun; ++file)
-        installFile(m_plan.files[file].name, source, destination);
+        installFile(m_plan.files[file], source, destination);
     syncOnError.dismiss();
     syncPlacedFiles(destination); // before "Ready.", which tells the user the files are safe
     showStatusNow(QStringLiteral("Ready."));
 }
 
-void InstallRun::installFile(const QString& entryName, const WinFolder& source,
+void InstallRun::installFile(const InstallPlan::File& file, const WinFolder& source,
                              const WinFolder& destination)
 {
+    const QString& entryName = file.name;
+    const auto done = qScopeGuard([&] { m_filesDone += file.size; });
     // The name is read from the type's folder and written under itself: a name that is a path
     // would lead out of both folders.
     if (!WinPath::isSingleName(entryName))
@@ -135,7 +140,7 @@ void InstallRun::installFile(const QString& entryName, const WinFolder& source,
     const std::optional<quint32> existing = destination.attributes(entryName);
     if (!mayWrite(destinationPath, existing))
         return;
-    copyFile(entryName, source, destination, destinationPath, existing);
+    copyFile(file, source, destination, destinationPath, existing);
     m_ui.updateFreeSpace();
     paint(); // the state at the end of the file, in one paint with the free space
 }
@@ -164,10 +169,11 @@ bool InstallRun::mayWrite(const QString& destinationPath, std::optional<quint32>
     }
 }
 
-void InstallRun::copyFile(const QString& name, const WinFolder& sourceFolder,
+void InstallRun::copyFile(const InstallPlan::File& file, const WinFolder& sourceFolder,
                           const WinFolder& destination, const QString& destinationPath,
                           std::optional<quint32> existing)
 {
+    const QString& name = file.name;
     try {
         WinFile source = sourceFolder.openRead(name);
         // A file that was there may have changed while the prompt asked about it.
@@ -177,7 +183,7 @@ void InstallRun::copyFile(const QString& name, const WinFolder& sourceFolder,
         // The bars start where this file starts: a file copied between two progress paints must
         // not leave the previous file's 100 on show for the whole run.
         m_ui.setFileProgress(percent(0, read.size));
-        m_ui.setOverallProgress(percent(m_copiedTotal, m_plan.total));
+        m_ui.setOverallProgress(overallPercent(0, file.size));
         showStatusNow(QStringLiteral("Copying %1 ...").arg(name));
 
         qint64 done = 0;
@@ -190,7 +196,7 @@ void InstallRun::copyFile(const QString& name, const WinFolder& sourceFolder,
                 written += stored;
                 done += stored;
                 m_copiedTotal += stored;
-                showProgress(done, read.size);
+                showProgress(done, read.size, file.size);
             }
         }
         // A file cut, grown or rewritten while it was read would arrive as a mix of versions.
@@ -211,12 +217,12 @@ void InstallRun::copyFile(const QString& name, const WinFolder& sourceFolder,
         }
         m_filesPlaced = m_filesPlaced || target.isPlaced();
     } catch (...) {
-        m_ui.setOverallProgress(100);
+        m_ui.setOverallProgress(100); // an error in a copy ends the run with the gauge full
         throw;
     }
     // The whole file is there, whatever size it had when the copy began.
     m_ui.setFileProgress(100);
-    m_ui.setOverallProgress(100);
+    m_ui.setOverallProgress(overallPercent(file.size, file.size));
 }
 
 void InstallRun::syncPlacedFiles(const WinFolder& destination)
@@ -226,13 +232,19 @@ void InstallRun::syncPlacedFiles(const WinFolder& destination)
     m_filesPlaced = false;
 }
 
-void InstallRun::showProgress(qint64 done, qint64 size)
+void InstallRun::showProgress(qint64 done, qint64 size, qint64 listedSize)
 {
     if (m_sincePaint.elapsed() < m_paintInterval)
         return;
     m_ui.setFileProgress(percent(done, size));
-    m_ui.setOverallProgress(percent(m_copiedTotal, m_plan.total));
+    m_ui.setOverallProgress(overallPercent(done, listedSize));
     paint();
+}
+
+int InstallRun::overallPercent(qint64 done, qint64 listedSize) const
+{
+    // A file grown since it was listed counts no more than its listed size.
+    return percent(m_filesDone + std::min(done, listedSize), m_plan.total);
 }
 
 void InstallRun::showStatusNow(const QString& text)

@@ -52,15 +52,19 @@ public:
 private:
     // entryName: the list's name, read from source and written under itself; one that is not a
     // single name Windows can spell fails as an invalid name.
-    void installFile(const QString& entryName, const WinFolder& source,
+    void installFile(const InstallPlan::File& file, const WinFolder& source,
                      const WinFolder& destination);
     // existing: the destination's attributes, nullopt when there is none.
     bool mayWrite(const QString& destinationPath, std::optional<quint32> existing);
-    void copyFile(const QString& name, const WinFolder& source, const WinFolder& destination,
-                  const QString& destinationPath, std::optional<quint32> existing);
+    void copyFile(const InstallPlan::File& file, const WinFolder& source,
+                  const WinFolder& destination, const QString& destinationPath,
+                  std::optional<quint32> existing);
     void syncPlacedFiles(const WinFolder& destination);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
-    void showProgress(qint64 done, qint64 size);
+    void showProgress(qint64 done, qint64 size, qint64 listedSize);
+    // The run's share of the plan once `done` bytes of the current file, listed at `listedSize`,
+    // are copied: the files before it count whole, copied or skipped.
+    int overallPercent(qint64 done, qint64 listedSize) const;
     // Sets the status text and paints it.
     void showStatusNow(const QString& text);
     void paint();
@@ -70,6 +74,7 @@ private:
     bool m_running = false;
     // What the user answered, and how far the copy got: each run starts them afresh.
     qint64 m_copiedTotal = 0;
+    qint64 m_filesDone = 0; // listed bytes of the files copied or skipped
     bool m_continueRun = true;
     bool m_skipAll = false;
     bool m_overwriteAll = false;

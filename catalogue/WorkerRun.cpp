@@ -75,8 +75,9 @@ void WorkerRun::report(Report report)
     stopIfWindowFailed();
     if (report.kind == Report::Paint)
         m_paintSlots.acquire(); // the window frees the slot once it has painted
-    ThreadHandOff::handOver(&m_reports);
-    ThreadHandOff::postThroughQt([&] { Q_EMIT reported(report); });
+    auto sent = std::make_shared<const Report>(std::move(report));
+    ThreadHandOff::handOver(sent.get());
+    ThreadHandOff::postThroughQt([&] { Q_EMIT reported(std::move(sent)); });
 }
 
 // Asked on the window's thread once it shows every report before the question.
@@ -84,12 +85,18 @@ int WorkerRun::askDuplicate(const QString& destinationPath)
 {
     stopIfWindowFailed();
     int answer = CancelInstallation;
-    ThreadHandOff::handOver(&m_reports);
+    ThreadHandOff::handOver(&answer);
     ThreadHandOff::postThroughQt([&] {
         QMetaObject::invokeMethod(
-            this, [&] { answer = ask(destinationPath); }, Qt::BlockingQueuedConnection);
+            this,
+            [&] {
+                ThreadHandOff::takeOver(&answer);
+                answer = ask(destinationPath);
+                ThreadHandOff::handOver(&answer);
+            },
+            Qt::BlockingQueuedConnection);
     });
-    ThreadHandOff::takeOver(&m_reports);
+    ThreadHandOff::takeOver(&answer);
     stopIfWindowFailed();
     return answer;
 }
@@ -102,9 +109,10 @@ void WorkerRun::stopIfWindowFailed() const
 
 // What the window failed to show ends the run at the run's next step; nothing after it is
 // shown.
-void WorkerRun::show(const Report& report)
+void WorkerRun::show(const std::shared_ptr<const Report>& sent)
 {
-    ThreadHandOff::takeOver(&m_reports);
+    ThreadHandOff::takeOver(sent.get());
+    const Report& report = *sent;
     try {
         if (!m_windowError) {
             switch (report.kind) {
@@ -134,7 +142,6 @@ void WorkerRun::show(const Report& report)
 
 int WorkerRun::ask(const QString& destinationPath)
 {
-    ThreadHandOff::takeOver(&m_reports);
     int answer = CancelInstallation;
     try {
         if (!m_windowError)
@@ -142,7 +149,6 @@ int WorkerRun::ask(const QString& destinationPath)
     } catch (...) {
         windowFailed();
     }
-    ThreadHandOff::handOver(&m_reports);
     return answer;
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <atomic>
 #include <exception>
+#include <memory>
 #include <semaphore>
 
 // Drives an installation run on a worker thread, so that the window that starts it keeps
@@ -55,8 +56,9 @@ public:
     qint64 copiedTotal() const { return m_run.copiedTotal(); }
 
 Q_SIGNALS:
-    // Emitted on the worker, each received on the window's thread.
-    void reported(const WorkerRun::Report& report);
+    // Emitted on the worker, each received on the window's thread. A report is handed over whole,
+    // made before it is sent and read only after.
+    void reported(std::shared_ptr<const WorkerRun::Report> report);
     void ended();
 
 private:
@@ -78,7 +80,7 @@ private:
     void stopIfWindowFailed() const;
 
     // The window's side.
-    void show(const WorkerRun::Report& report);
+    void show(const std::shared_ptr<const WorkerRun::Report>& report);
     int ask(const QString& destinationPath);
     void windowFailed();
 

@@ -26,19 +26,20 @@ void __tsan_ignore_thread_end();
 namespace ThreadHandOff {
 
 // On the thread that hands over: what it wrote before is seen by the thread that takes over
-// from the same channel.
-inline void handOver([[maybe_unused]] void* channel)
+// from the same channel. A channel serves one hand-off (the address of what is handed over),
+// so that what the sender writes afterwards still counts as a race with what the receiver reads.
+inline void handOver([[maybe_unused]] const void* channel)
 {
 #ifdef KORVANE_THREAD_SANITIZER
-    __tsan_release(channel);
+    __tsan_release(const_cast<void*>(channel));
 #endif
 }
 
 // On the thread that takes over, before it reads what was handed over.
-inline void takeOver([[maybe_unused]] void* channel)
+inline void takeOver([[maybe_unused]] const void* channel)
 {
 #ifdef KORVANE_THREAD_SANITIZER
-    __tsan_acquire(channel);
+    __tsan_acquire(const_cast<void*>(channel));
 #endif
 }
 
