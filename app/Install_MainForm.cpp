@@ -356,7 +356,7 @@ void TMainForm::paintNow()
 
 void TMainForm::SelectDir_SButtonClick()
 {
-    m_gameFolderChooser.ChooseGameFolder();
+    m_gameFolderChooser.askForGameFolder();
 }
 
 void TMainForm::checkGameFolder()

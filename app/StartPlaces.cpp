@@ -127,7 +127,7 @@ bool settle(const QStringList& arguments)
         if (prefix.isEmpty())
             return false;
     }
-    WinePrefix::name(prefix);
+    WinePrefix::setInEnvironment(prefix);
 
     QString pack = packFromArguments(arguments);
     if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath())) {
