@@ -69,11 +69,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     centredLines.setAlignment(Qt::AlignHCenter);
     ui->ScenDescMemo->document()->setDefaultTextOption(centredLines);
 
-    // The selected entry stays marked while another control has the focus.
-    QPalette listPalette = ui->FileListView->palette();
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        listPalette.setColor(QPalette::Inactive, role, listPalette.color(QPalette::Active, role));
-    ui->FileListView->setPalette(listPalette);
+    DialogLook::keepSelectionHighlighted(ui->FileListView);
 
     setFileListModel(m_list);
 

@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "Collation.h"
+#include "DialogLook.h"
 #include "Drives.h"
 #include "FileSystem.h"
 #include "Guarded.h"
@@ -188,11 +189,7 @@ TDirectoryTree::TDirectoryTree(QWidget* parent) : QTreeWidget(parent)
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
-    // The selected node stays highlighted while another control has the focus.
-    QPalette colours = palette();
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        colours.setBrush(QPalette::Inactive, role, colours.brush(QPalette::Active, role));
-    setPalette(colours);
+    DialogLook::keepSelectionHighlighted(this);
 
     connect(this, &QTreeWidget::itemExpanded, this, &TDirectoryTree::itemWasExpanded);
     connect(this, &QTreeWidget::currentItemChanged, this,

@@ -2,9 +2,11 @@
 #include "FolderWorld.h"
 #include "StalledMount.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -64,6 +66,8 @@ private Q_SLOTS:
     void everyWayOfOpeningReadsFirst();
     void reopenedNodeIsNotReadAgain();
     void focusSelectsNothing();
+    void selectionStaysHighlightedWithoutFocus_data();
+    void selectionStaysHighlightedWithoutFocus();
     void createFolder_data();
     void createFolder();
     void createFolderUnderDesktop();
@@ -426,6 +430,32 @@ void TestDirectoryTree::focusSelectsNothing()
     QTest::keyClick(&tree, Qt::Key_Down);
     QVERIFY(tree.currentItem());
     QCOMPARE(changes.count(), 1);
+}
+
+void TestDirectoryTree::selectionStaysHighlightedWithoutFocus_data()
+{
+    QTest::addColumn<QPalette::ColorRole>("role");
+    QTest::newRow("highlight") << QPalette::Highlight;
+    QTest::newRow("highlighted text") << QPalette::HighlightedText;
+}
+
+// The folder dialog's buttons and edit take the focus from the tree; the selected folder they act
+// on must still stand out.
+void TestDirectoryTree::selectionStaysHighlightedWithoutFocus()
+{
+    QFETCH(QPalette::ColorRole, role);
+    // A desktop whose inactive selection is pale, unlike the offscreen platform's.
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+    QPalette pale = desktop;
+    pale.setColor(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
+    pale.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::darkGray);
+    QApplication::setPalette(pale);
+
+    FolderWorld world;
+    TDirectoryTree tree;
+    const QPalette colours = tree.palette();
+    QCOMPARE(colours.brush(QPalette::Inactive, role), colours.brush(QPalette::Active, role));
 }
 
 void TestDirectoryTree::createFolder_data()
