@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(Identity::programTitle);
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
-    QApplication::setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
+    QApplication::setWindowIcon(Artwork::windowIcon());
     installFontSubstitutes();
 
     ErrorBox errorBox;

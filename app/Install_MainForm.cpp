@@ -125,7 +125,7 @@ void TMainForm::connectHandlers()
 
 void TMainForm::showArtwork()
 {
-    setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
+    setWindowIcon(Artwork::windowIcon());
     ui->BackgroundImage->setPixmap(Artwork::pixmap(QStringLiteral(":/images/background.png")));
     ui->SelectDir_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/select-dir.png")));
     ui->ShowIntro_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/show-intro.png")));
