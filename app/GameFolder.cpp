@@ -4,16 +4,13 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "Registry.h"
+#include "UninstallEntry.h"
 #include "WinPath.h"
 #include "WinePrefix.h"
 
 #include <QDir>
 
 namespace {
-
-const char* const uninstallKey =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Age of Empires";
-const char* const uninstallValue = "UninstallString";
 
 bool isBlank(QChar c)
 {
@@ -139,11 +136,11 @@ QString fromUninstallString(const QString& uninstallString)
 
 QString readGameFolder()
 {
-    const auto key = RegistryKey::open(RegistryRoot::LocalMachine,
-                                       QString::fromLatin1(uninstallKey), /*view32=*/true);
+    const auto key =
+        RegistryKey::open(RegistryRoot::LocalMachine, UninstallEntry::key, /*view32=*/true);
     if (!key)
         return {};
-    return fromUninstallString(key->readString(QString::fromLatin1(uninstallValue)));
+    return fromUninstallString(key->readString(UninstallEntry::commandValue));
 }
 
 QString withTilde(const QString& hostPath)

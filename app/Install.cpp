@@ -3,6 +3,7 @@
 #include "FolderDialog.h"
 #include "FontSubstitutes.h"
 #include "Guarded.h"
+#include "Identity.h"
 #include "Install_AboutForm.h"
 #include "Install_IntroForm.h"
 #include "Install_MainForm.h"
@@ -23,10 +24,10 @@ int main(int argc, char* argv[])
     selectMediaBackend();
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvane Installer"));
+    QApplication::setApplicationName(Identity::programTitle);
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
-    QApplication::setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
+    QApplication::setWindowIcon(Artwork::windowIcon());
     installFontSubstitutes();
 
     ErrorBox errorBox;

@@ -71,11 +71,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     centredLines.setAlignment(Qt::AlignHCenter);
     ui->ScenDescMemo->document()->setDefaultTextOption(centredLines);
 
-    // The selected entry stays marked while another control has the focus.
-    QPalette listPalette = ui->FileListView->palette();
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        listPalette.setColor(QPalette::Inactive, role, listPalette.color(QPalette::Active, role));
-    ui->FileListView->setPalette(listPalette);
+    DialogLook::keepSelectionHighlighted(ui->FileListView);
 
     setFileListModel(m_list);
 
@@ -131,7 +127,7 @@ void TMainForm::connectHandlers()
 
 void TMainForm::showArtwork()
 {
-    setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
+    setWindowIcon(Artwork::windowIcon());
     ui->BackgroundImage->setPixmap(Artwork::pixmap(QStringLiteral(":/images/background.png")));
     ui->SelectDir_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/select-dir.png")));
     ui->ShowIntro_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/show-intro.png")));
@@ -359,7 +355,7 @@ void TMainForm::paintNow()
 
 void TMainForm::SelectDir_SButtonClick()
 {
-    m_gameFolderChooser.ChooseGameFolder();
+    m_gameFolderChooser.askForGameFolder();
 }
 
 void TMainForm::showGameFolder()

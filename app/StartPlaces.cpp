@@ -5,6 +5,7 @@
 #include "Guarded.h"
 #include "HostName.h"
 #include "Install_ChoiceForm.h"
+#include "IntroLauncher.h"
 #include "PackSearch.h"
 #include "ScenarioTypes.h"
 #include "SearchNotice.h"
@@ -55,11 +56,11 @@ QString askForPackFolder()
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         QStringList folders = ScenarioTypes::sourceFolders();
         const QString last = folders.takeLast();
-        auto* sentence = new QLabel(QStringLiteral("A scenario pack's folder holds at least one "
-                                                   "of the folders %1 and %2, usually beside "
-                                                   "the video Intro.avi.")
-                                        .arg(folders.join(QStringLiteral(", ")), last),
-                                    &dialog);
+        auto* sentence =
+            new QLabel(QStringLiteral("A scenario pack's folder holds at least one of the folders "
+                                      "%1 and %2, usually beside the video %3.")
+                           .arg(folders.join(QStringLiteral(", ")), last, introVideoName),
+                       &dialog);
         sentence->setWordWrap(true);
         grid->addWidget(sentence, grid->rowCount(), 0, 1, grid->columnCount());
     }
@@ -127,7 +128,7 @@ bool settle(const QStringList& arguments)
         if (prefix.isEmpty())
             return false;
     }
-    WinePrefix::name(prefix);
+    WinePrefix::setInEnvironment(prefix);
 
     QString pack = packFromArguments(arguments);
     if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath())) {

@@ -16,6 +16,7 @@
 #include "DemoWorld.h"
 #include "FontSubstitutes.h"
 #include "Guarded.h"
+#include "Identity.h"
 #include "Install_IntroForm.h"
 #include "Install_MainForm.h"
 #include "MediaBackend.h"
@@ -53,7 +54,7 @@ int runChild(int argc, char* argv[], const QString& kind)
         qputenv("QT_FONT_DPI", "96");
     selectMediaBackend();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvane Installer"));
+    QApplication::setApplicationName(Identity::programTitle);
     if (kind == "bare") {
         QWidget window;
         window.setFixedSize(632, 453);

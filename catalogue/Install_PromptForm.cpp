@@ -12,7 +12,7 @@ TPromptForm::TPromptForm(QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
-    setWindowIcon(Artwork::icon(QStringLiteral(":/images/korvane.png")));
+    setWindowIcon(Artwork::windowIcon());
     ui->FileName_Label->setTextFormat(Qt::PlainText);
 
     const std::pair<QPushButton*, DuplicateAnswer> answers[] = {

@@ -1,6 +1,7 @@
 #include "WorldBuilder.h"
 
 #include "Registry.h"
+#include "UninstallEntry.h"
 
 #include <QDir>
 #include <QFile>
@@ -139,10 +140,10 @@ void PrefixBuilder::setUserString(const QString& key, const QString& name, const
 void PrefixBuilder::setUninstallString(const QString& value, bool wow6432Node)
 {
     const QString key =
-        (wow6432Node ? QStringLiteral("Software\\Wow6432Node") : QStringLiteral("Software")) +
-        QStringLiteral("\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Age of Empires");
+        (wow6432Node ? QStringLiteral("Software\\Wow6432Node\\") : QStringLiteral("Software\\")) +
+        UninstallEntry::keyBelowSoftware;
     setSystemString(key, QStringLiteral("DisplayName"), QStringLiteral("Age of Empires"));
-    setSystemString(key, QStringLiteral("UninstallString"), value);
+    setSystemString(key, UninstallEntry::commandValue, value);
 }
 
 void PrefixBuilder::addShellNames()

@@ -21,7 +21,7 @@ TIntroForm::TIntroForm(QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
     MediaPlayer.setObjectName(QStringLiteral("MediaPlayer"));
-    MediaPlayer.setFileName(QStringLiteral("Intro.avi"));
+    MediaPlayer.setFileName(introVideoName);
     MediaPlayer.setDisplay(ui->DisplayPanel);
     // The first of two opens: a video that cannot be opened at all throws from here, so that the
     // caller gets the error and no window is ever made for it. FormCreate opens it again.

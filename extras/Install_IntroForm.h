@@ -26,8 +26,8 @@ public:
     static constexpr int displayWidth = 480;
     static constexpr int displayHeight = 360;
 
-    // Opens "Intro.avi" and starts it; throws when the video cannot be opened, so that no
-    // window is ever shown for a missing video.
+    // Opens the intro's video (introVideoName) and starts it; throws when the video cannot be
+    // opened, so that no window is ever shown for a missing video.
     explicit TIntroForm(QWidget* owner);
     ~TIntroForm() override;
 

@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "Collation.h"
+#include "DialogLook.h"
 #include "Drives.h"
 #include "FileSystem.h"
 #include "Guarded.h"
@@ -21,9 +22,6 @@
 #include <vector>
 
 namespace {
-
-const QString unfilled = QStringLiteral("d");
-const QString filled = QStringLiteral("D");
 
 // The desktop's icon theme names each image; the project's own artwork stands in where the theme
 // has none. The registry's icon references name Windows icon libraries, which do not exist here.
@@ -64,8 +62,10 @@ QIcon folderIcon(const QIcon& closed, const QIcon& open)
 std::unique_ptr<QTreeWidgetItem> makeFolderPrototype(const QIcon& icon)
 {
     auto node = std::make_unique<QTreeWidgetItem>();
-    node->setData(0, TDirectoryTree::DataRole, unfilled);
-    node->setData(0, TDirectoryTree::KindRole, static_cast<int>(TDirectoryTree::NodeKind::Folder));
+    node->setData(0, TDirectoryTree::ListingRole,
+                  QVariant::fromValue(TDirectoryTree::Listing::NotRead));
+    node->setData(0, TDirectoryTree::KindRole,
+                  QVariant::fromValue(TDirectoryTree::NodeKind::Folder));
     node->setData(0, TDirectoryTree::ImageRole, TDirectoryTree::FolderImage);
     node->setData(0, TDirectoryTree::SelectedImageRole, TDirectoryTree::OpenFolderImage);
     node->setIcon(0, icon);
@@ -148,6 +148,11 @@ private:
     bool m_wasEnabled;
 };
 
+void setListing(QTreeWidgetItem* node, TDirectoryTree::Listing listing)
+{
+    node->setData(0, TDirectoryTree::ListingRole, QVariant::fromValue(listing));
+}
+
 // Whether a node opens: it has folders read, or stands for a folder not read yet.
 bool canOpen(const QTreeWidgetItem* node)
 {
@@ -184,11 +189,7 @@ TDirectoryTree::TDirectoryTree(QWidget* parent) : QTreeWidget(parent)
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
-    // The selected node stays highlighted while another control has the focus.
-    QPalette colours = palette();
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        colours.setBrush(QPalette::Inactive, role, colours.brush(QPalette::Active, role));
-    setPalette(colours);
+    DialogLook::keepSelectionHighlighted(this);
 
     connect(this, &QTreeWidget::itemExpanded, this, &TDirectoryTree::itemWasExpanded);
     connect(this, &QTreeWidget::currentItemChanged, this,
@@ -224,7 +225,12 @@ void TDirectoryTree::ReadShellTexts()
 
 TDirectoryTree::NodeKind TDirectoryTree::kindOf(const QTreeWidgetItem* node)
 {
-    return static_cast<NodeKind>(node->data(0, KindRole).toInt());
+    return node->data(0, KindRole).value<NodeKind>();
+}
+
+TDirectoryTree::Listing TDirectoryTree::listingOf(const QTreeWidgetItem* node)
+{
+    return node->data(0, ListingRole).value<Listing>();
 }
 
 QTreeWidgetItem* TDirectoryTree::desktopNode()
@@ -255,17 +261,23 @@ void TDirectoryTree::setReadOnly(bool readOnly)
 }
 
 QTreeWidgetItem* TDirectoryTree::addNode(QTreeWidgetItem* parent, NodeKind kind,
-                                         const QString& label, const QString& data, int image,
-                                         int selectedImage)
+                                         const QString& label, int image)
 {
     auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     node->setText(0, label);
-    node->setData(0, DataRole, data);
-    node->setData(0, KindRole, static_cast<int>(kind));
+    node->setData(0, KindRole, QVariant::fromValue(kind));
     node->setData(0, ImageRole, image);
-    node->setData(0, SelectedImageRole, selectedImage);
+    node->setData(0, SelectedImageRole, image);
     node->setIcon(0, m_images.value(image));
     node->setFlags(node->flags() | Qt::ItemIsEditable);
+    return node;
+}
+
+QTreeWidgetItem* TDirectoryTree::addPlaceNode(QTreeWidgetItem* parent, NodeKind kind,
+                                              const QString& label, const QString& path, int image)
+{
+    QTreeWidgetItem* node = addNode(parent, kind, label, image);
+    node->setData(0, PathRole, path);
     return node;
 }
 
@@ -285,8 +297,8 @@ QTreeWidgetItem* TDirectoryTree::addFolderNode(QTreeWidgetItem* parent, const QS
 
 void TDirectoryTree::addRecycleBinNode()
 {
-    m_recycleBinNode = addNode(m_desktopNode, NodeKind::RecycleBin, m_recycleBinName,
-                               m_recycleBinName, RecycleBinImage, RecycleBinImage);
+    m_recycleBinNode = addPlaceNode(m_desktopNode, NodeKind::RecycleBin, m_recycleBinName,
+                                    m_recycleBinName, RecycleBinImage);
 }
 
 void TDirectoryTree::setShowRecycleBin(bool show)
@@ -321,10 +333,10 @@ void TDirectoryTree::ensureBuilt()
 void TDirectoryTree::BuildRoot()
 {
     const UpdatesSuspended suspended(this);
-    m_desktopNode = addNode(nullptr, NodeKind::Desktop, m_desktopName, m_desktopFolder,
-                            DesktopImage, DesktopImage);
-    m_myComputerNode = addNode(m_desktopNode, NodeKind::MyComputer, m_myComputerName,
-                               m_myComputerName, ComputerImage, ComputerImage);
+    m_desktopNode =
+        addPlaceNode(nullptr, NodeKind::Desktop, m_desktopName, m_desktopFolder, DesktopImage);
+    m_myComputerNode = addPlaceNode(m_desktopNode, NodeKind::MyComputer, m_myComputerName,
+                                    m_myComputerName, ComputerImage);
     if (m_showRecycleBin)
         addRecycleBinNode();
 
@@ -336,9 +348,9 @@ void TDirectoryTree::BuildRoot()
         QString label = QString(letter) + u':';
         if (!survey.label.isEmpty())
             label += u'[' + survey.label + u']';
-        const int image = driveImage(survey.type);
         QTreeWidgetItem* drive =
-            addNode(m_myComputerNode, NodeKind::Drive, label, unfilled, image, image);
+            addNode(m_myComputerNode, NodeKind::Drive, label, driveImage(survey.type));
+        setListing(drive, Listing::NotRead);
         // A floppy is never touched before it is opened, and a drive that did not answer is
         // read when the user opens it.
         if (survey.folders) {
@@ -346,7 +358,7 @@ void TDirectoryTree::BuildRoot()
                            drive, 0, {});
         } else {
             auto* placeholder = new QTreeWidgetItem(drive);
-            placeholder->setData(0, KindRole, static_cast<int>(NodeKind::Placeholder));
+            placeholder->setData(0, KindRole, QVariant::fromValue(NodeKind::Placeholder));
         }
     }
 
@@ -437,13 +449,13 @@ void TDirectoryTree::FillOnExpanding(QTreeWidgetItem* node)
         const NodeKind kind = kindOf(node);
         if (kind != NodeKind::Drive && kind != NodeKind::Folder)
             return;
-        if (node->data(0, DataRole).toString() == filled)
+        if (listingOf(node) == Listing::Read)
             return;
         const UpdatesSuspended suspended(this);
         removeChildren(node);
         AddSubfolders(WinFolder(NodePath(node)), node, 1, foldersOnTheWayUp(node));
         node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
-        node->setData(0, DataRole, filled);
+        setListing(node, Listing::Read);
         sortChildren(node);
     });
 }
@@ -463,7 +475,7 @@ void TDirectoryTree::itemWasExpanded(QTreeWidgetItem* node)
     // setExpanded) still read its folders; the user sees the result only after this returns.
     if (kindOf(node) != NodeKind::Drive && kindOf(node) != NodeKind::Folder)
         return;
-    if (node->data(0, DataRole).toString() == filled)
+    if (listingOf(node) == Listing::Read)
         return;
     FillOnExpanding(node);
     if (node->childCount() == 0)
@@ -478,7 +490,7 @@ QString TDirectoryTree::NodePath(const QTreeWidgetItem* node) const
     case NodeKind::Desktop:
     case NodeKind::MyComputer:
     case NodeKind::RecycleBin:
-        return node->data(0, DataRole).toString();
+        return node->data(0, PathRole).toString();
     default:
         break;
     }
@@ -487,7 +499,7 @@ QString TDirectoryTree::NodePath(const QTreeWidgetItem* node) const
          step = step->parent()) {
         QString part;
         if (kindOf(step) == NodeKind::Desktop) {
-            part = step->data(0, DataRole).toString();
+            part = step->data(0, PathRole).toString();
         } else {
             part = step->text(0);
             // A drive's label ends with its volume name, which is no part of the path.
@@ -594,8 +606,8 @@ void TDirectoryTree::CreateFolder(const QString& name)
 
         // The folder's node in the drive branch is read again when the walk passes it.
         QTreeWidgetItem* parentNode = locate(folder);
-        if (parentNode && kindOf(parentNode) != NodeKind::MyComputer)
-            parentNode->setData(0, DataRole, unfilled);
+        if (parentNode)
+            setListing(parentNode, Listing::NotRead);
         QTreeWidgetItem* selected = currentItem();
 
         QTreeWidgetItem* found = nullptr;
@@ -619,7 +631,7 @@ void TDirectoryTree::CreateFolder(const QString& name)
             !FindChildNode(selected, name)) {
             addFolderNode(selected, name);
             if (kindOf(selected) == NodeKind::Folder)
-                selected->setData(0, DataRole, unfilled);
+                setListing(selected, Listing::NotRead);
         }
         runQuietly([this] {
             viewport()->update();

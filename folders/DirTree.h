@@ -35,8 +35,18 @@ public:
         RecycleBin,
         Drive,
         Folder,
-        Placeholder
+        Placeholder // the one child of a drive not read yet, so that it shows it opens
     };
+    Q_ENUM(NodeKind)
+
+    // Whether a drive's or a folder's subfolders were read for its opening. Until they are, its
+    // children are what the look-ahead found, or the placeholder, and its opening reads them anew.
+    enum class Listing
+    {
+        NotRead,
+        Read
+    };
+    Q_ENUM(Listing)
 
     // Positions in the image list.
     enum Image
@@ -54,11 +64,12 @@ public:
 
     enum Role
     {
-        DataRole = Qt::UserRole, // fill marker "d"/"D", or the text the node stands for
-        KindRole,                // NodeKind
-        ImageRole,               // image index when not selected
-        SelectedImageRole,       // image index when selected
-        IdentityRole             // a folder node's FileIdentity, when it was listed
+        ListingRole = Qt::UserRole, // a drive's or a folder's Listing
+        KindRole,                   // NodeKind
+        ImageRole,                  // image index when not selected
+        SelectedImageRole,          // image index when selected
+        IdentityRole,               // a folder node's FileIdentity, when it was listed
+        PathRole // the NodePath of the Desktop (its folder), My Computer and the Recycle Bin
     };
 
     // Reads the shell's display names and the desktop folder. Throws Exception when one of those
@@ -96,6 +107,7 @@ public:
     QTreeWidgetItem* recycleBinNode();
 
     static NodeKind kindOf(const QTreeWidgetItem* node);
+    static Listing listingOf(const QTreeWidgetItem* node);
     QIcon image(int index) const { return m_images.value(index); }
 
     QString desktopFolder() const { return m_desktopFolder; }
@@ -131,7 +143,9 @@ private:
     void currentNodeChanged(QTreeWidgetItem* current);
     void itemWasExpanded(QTreeWidgetItem* node);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, NodeKind kind, const QString& label,
-                             const QString& data, int image, int selectedImage);
+                             int image);
+    QTreeWidgetItem* addPlaceNode(QTreeWidgetItem* parent, NodeKind kind, const QString& label,
+                                  const QString& path, int image);
     std::unique_ptr<QTreeWidgetItem> makeFolderNode(const QString& name) const;
     QTreeWidgetItem* addFolderNode(QTreeWidgetItem* parent, const QString& name);
     void addRecycleBinNode();

@@ -29,7 +29,7 @@ GameFolderChooser::GameFolderChooser(GameFolderHost& host, FolderDialog* dialog)
 {
 }
 
-void GameFolderChooser::ChooseGameFolder()
+void GameFolderChooser::askForGameFolder()
 {
     if (!m_dialog)
         return;
@@ -67,7 +67,7 @@ void GameFolderChooser::adopt(const QString& chosen)
 void GameFolderChooser::FormActivate()
 {
     if (m_autoOpen.shouldOpen(!m_host.gameFolder().isEmpty()))
-        ChooseGameFolder();
+        askForGameFolder();
 }
 
 void GameFolderChooser::introPlayed()
@@ -80,5 +80,5 @@ void GameFolderChooser::checkBeforeRun()
     // An empty text names no folder, although the platform reads it as the current directory.
     const QString folder = m_host.gameFolder();
     if (folder.isEmpty() || !FileSystem::folderExists(folder))
-        ChooseGameFolder();
+        askForGameFolder();
 }

@@ -51,7 +51,7 @@ public:
     explicit GameFolderChooser(GameFolderHost& host, FolderDialog* dialog = nullptr);
 
     // Opens the dialog at the game folder and adopts the folder the user confirms.
-    void ChooseGameFolder();
+    void askForGameFolder();
     // The main window became active.
     void FormActivate();
     // The intro was played on request: its closing brings the main window back.

@@ -19,4 +19,9 @@ QIcon icon(const QString& resourcePath, const QString& disabledPath)
     return icon;
 }
 
+QIcon windowIcon()
+{
+    return icon(QStringLiteral(":/images/korvane.png"));
+}
+
 } // namespace Artwork

@@ -13,5 +13,7 @@ namespace Artwork {
 QPixmap pixmap(const QString& resourcePath);
 // The icon, with a picture of its own for the disabled state when one is named.
 QIcon icon(const QString& resourcePath, const QString& disabledPath = {});
+// The program's own icon, which its windows show; the folder dialog shows a hand of its own.
+QIcon windowIcon();
 
 } // namespace Artwork

@@ -25,4 +25,12 @@ void markReadOnly(QLineEdit* edit)
     edit->setPalette(colours);
 }
 
+void keepSelectionHighlighted(QWidget* view)
+{
+    QPalette colours = view->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setBrush(QPalette::Inactive, role, colours.brush(QPalette::Active, role));
+    view->setPalette(colours);
+}
+
 } // namespace DialogLook

@@ -16,4 +16,7 @@ inline constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::CustomizeWindowH
 void centreOnScreen(QWidget* window);
 // A read-only edit that the user reads but cannot type into: grey like an inactive frame.
 void markReadOnly(QLineEdit* edit);
+// A list's or a tree's selection is highlighted as strongly while another control has the focus
+// as while the view has it, so that the user still sees what the buttons beside it act on.
+void keepSelectionHighlighted(QWidget* view);
 } // namespace DialogLook

@@ -1,5 +1,7 @@
 #include "ErrorBox.h"
 
+#include "Identity.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -10,15 +12,13 @@
 
 namespace {
 
-const char* const applicationTitle = "Korvane Installer";
-
 // The application's display name when the program set one; Qt otherwise falls back to the
 // executable's name, which is no title for a message box.
 QString caption()
 {
     const QString displayName = QGuiApplication::applicationDisplayName();
     if (displayName.isEmpty() || displayName == QCoreApplication::applicationName())
-        return QString::fromLatin1(applicationTitle);
+        return Identity::programTitle;
     return displayName;
 }
 

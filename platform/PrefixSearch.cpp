@@ -239,69 +239,103 @@ QList<FoundPrefix> verified(Lookout& lookout, const QList<Candidate>& candidates
 
 const QString steamFrontEnd = QStringLiteral("Steam (Proton)");
 
-// Each front-end's places, in the order their prefixes are offered. Steam's give its libraries.
-QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
+// The folders of a folder, each a prefix perhaps.
+Lookout::Look<NamedFolders> subfoldersOf(const QString& folder)
 {
-    const QString& home = roots.home;
-    const QString flatpak = home + QStringLiteral("/.var/app/");
-    QList<QPair<QString, Places>> frontEnds;
-    const auto listed = [](const QString& folder) {
-        return Lookout::Look<NamedFolders>{folder,
-                                           [folder] { return unnamed(subfolders(folder)); }};
-    };
-    const auto lutrisGames = [&home](const QString& folder) {
-        return Lookout::Look<NamedFolders>{
-            folder,
-            [=] { return namedInFiles(folder, QStringLiteral("*.yml"), home, lutrisGame); }};
-    };
-    const auto bottlesIn = [](const QString& folder) {
-        return Lookout::Look<NamedFolders>{folder, [folder] { return bottles(folder); }};
-    };
+    return {folder, [folder] { return unnamed(subfolders(folder)); }};
+}
 
-    const QString wine = home + QStringLiteral("/.wine");
-    frontEnds.append({QStringLiteral("Wine"), {{wine, [wine] {
-                                                    return NamedFolders{{wine, QString()}};
-                                                }}}});
-    frontEnds.append(
-        {QStringLiteral("winetricks"), {listed(roots.dataHome + QStringLiteral("/wineprefixes"))}});
-    Places lutris;
+// Where Flatpak keeps its applications' own homes.
+QString flatpakApps(const PrefixSearch::Roots& roots)
+{
+    return roots.home + QStringLiteral("/.var/app/");
+}
+
+Places winePlaces(const PrefixSearch::Roots& roots)
+{
+    const QString wine = roots.home + QStringLiteral("/.wine");
+    return {{wine, [wine] { return NamedFolders{{wine, QString()}}; }}};
+}
+
+// Lutris' game files, the current and the older place, native and Flatpak, then its default
+// folder for games.
+Places lutrisPlaces(const PrefixSearch::Roots& roots)
+{
+    const QString flatpak = flatpakApps(roots);
+    const QString home = roots.home;
+    Places places;
     for (const QString& games : {roots.dataHome + QStringLiteral("/lutris/games"),
                                  roots.configHome + QStringLiteral("/lutris/games"),
                                  flatpak + QStringLiteral("net.lutris.Lutris/data/lutris/games"),
                                  flatpak + QStringLiteral("net.lutris.Lutris/config/lutris/games")})
-        lutris << lutrisGames(games);
-    lutris << listed(home + QStringLiteral("/Games"));
-    frontEnds.append({QStringLiteral("Lutris"), lutris});
-    frontEnds.append(
-        {QStringLiteral("Bottles"),
-         {bottlesIn(roots.dataHome + QStringLiteral("/bottles/bottles")),
-          bottlesIn(flatpak + QStringLiteral("com.usebottles.bottles/data/bottles/bottles"))}});
-    Places heroic;
+        places << Lookout::Look<NamedFolders>{
+            games, [games, home] {
+                return namedInFiles(games, QStringLiteral("*.yml"), home, lutrisGame);
+            }};
+    places << subfoldersOf(home + QStringLiteral("/Games"));
+    return places;
+}
+
+Places bottlesPlaces(const PrefixSearch::Roots& roots)
+{
+    Places places;
+    for (const QString& folder :
+         {roots.dataHome + QStringLiteral("/bottles/bottles"),
+          flatpakApps(roots) + QStringLiteral("com.usebottles.bottles/data/bottles/bottles")})
+        places << Lookout::Look<NamedFolders>{folder, [folder] { return bottles(folder); }};
+    return places;
+}
+
+// Heroic's game configurations, native and Flatpak, then its default folder for prefixes.
+Places heroicPlaces(const PrefixSearch::Roots& roots)
+{
+    const QString home = roots.home;
+    Places places;
     for (const QString& configs :
          {roots.configHome + QStringLiteral("/heroic/GamesConfig"),
-          flatpak + QStringLiteral("com.heroicgameslauncher.hgl/config/heroic/GamesConfig")})
-        heroic << Lookout::Look<NamedFolders>{
+          flatpakApps(roots) +
+              QStringLiteral("com.heroicgameslauncher.hgl/config/heroic/GamesConfig")})
+        places << Lookout::Look<NamedFolders>{
             configs, [configs, home] { return heroicGames(configs, home); }};
-    heroic << listed(home + QStringLiteral("/Games/Heroic/Prefixes/default"));
-    frontEnds.append({QStringLiteral("Heroic"), heroic});
-    frontEnds.append({QStringLiteral("PlayOnLinux"),
-                      {listed(home + QStringLiteral("/.PlayOnLinux/wineprefix"))}});
-    Places steamLibraries;
+    places << subfoldersOf(home + QStringLiteral("/Games/Heroic/Prefixes/default"));
+    return places;
+}
+
+// Each Steam installation's list of libraries, which gives the installation itself and every
+// library it lists, each named by the installation.
+Places steamLibraryPlaces(const PrefixSearch::Roots& roots)
+{
+    Places places;
     for (const QString& installation :
-         {roots.dataHome + QStringLiteral("/Steam"), home + QStringLiteral("/.steam/steam"),
-          flatpak + QStringLiteral("com.valvesoftware.Steam/.local/share/Steam")}) {
+         {roots.dataHome + QStringLiteral("/Steam"), roots.home + QStringLiteral("/.steam/steam"),
+          flatpakApps(roots) + QStringLiteral("com.valvesoftware.Steam/.local/share/Steam")}) {
         const QString list = installation + QStringLiteral("/steamapps/libraryfolders.vdf");
-        steamLibraries.append({list, [installation, list] {
-                                   NamedFolders libraries{{installation, installation}};
-                                   for (const QString& library :
-                                        FrontEndFiles::steamLibraries(readConfiguration(list)))
-                                       libraries.append({library, installation});
-                                   return libraries;
-                               }});
+        places.append({list, [installation, list] {
+                           NamedFolders libraries{{installation, installation}};
+                           for (const QString& library :
+                                FrontEndFiles::steamLibraries(readConfiguration(list)))
+                               libraries.append({library, installation});
+                           return libraries;
+                       }});
     }
-    frontEnds.append({steamFrontEnd, steamLibraries});
-    frontEnds.append({QStringLiteral("CrossOver"), {listed(home + QStringLiteral("/.cxoffice"))}});
-    return frontEnds;
+    return places;
+}
+
+// Each front-end's places, in the order their prefixes are offered. Steam's give its libraries.
+QList<QPair<QString, Places>> frontEndPlaces(const PrefixSearch::Roots& roots)
+{
+    return {
+        {QStringLiteral("Wine"), winePlaces(roots)},
+        {QStringLiteral("winetricks"),
+         {subfoldersOf(roots.dataHome + QStringLiteral("/wineprefixes"))}},
+        {QStringLiteral("Lutris"), lutrisPlaces(roots)},
+        {QStringLiteral("Bottles"), bottlesPlaces(roots)},
+        {QStringLiteral("Heroic"), heroicPlaces(roots)},
+        {QStringLiteral("PlayOnLinux"),
+         {subfoldersOf(roots.home + QStringLiteral("/.PlayOnLinux/wineprefix"))}},
+        {steamFrontEnd, steamLibraryPlaces(roots)},
+        {QStringLiteral("CrossOver"), {subfoldersOf(roots.home + QStringLiteral("/.cxoffice"))}},
+    };
 }
 
 } // namespace

@@ -61,6 +61,83 @@ bool refusedInNames(QChar c)
     return c.unicode() < 32 || QStringView(u"<>:\"|?*").contains(c);
 }
 
+// Where a Windows path starts on the host, and the part of it that follows from there.
+struct PathStart
+{
+    QString base;
+    QStringView rest;
+    bool canClimbAboveBase = false; // a relative path may lead out of the current folder
+};
+
+// A drive's root for "C:..." (the program keeps no current folder per drive), the current
+// drive's root for "\...", the current folder for a relative path; nullopt for a drive that does
+// not exist, a current folder on no drive, or a network path, which leads nowhere here.
+std::optional<PathStart> startOf(const QString& windowsPath)
+{
+    if (WinPath::startsWithDrive(windowsPath)) {
+        const std::optional<QString> folder = Drives::folder(windowsPath[0]);
+        if (!folder)
+            return std::nullopt;
+        return PathStart{*folder, QStringView(windowsPath).sliced(2)};
+    }
+    if (windowsPath.startsWith(QLatin1String("\\\\")))
+        return std::nullopt;
+    if (windowsPath.startsWith(QLatin1Char('\\'))) {
+        const std::optional<QString> folder = currentDriveFolder();
+        if (!folder)
+            return std::nullopt;
+        return PathStart{*folder, windowsPath};
+    }
+    return PathStart{HostName::currentFolder(), windowsPath, true};
+}
+
+// The names the rest of the path leads through, "." and ".." resolved. A ".." at a drive's root
+// stays there; one above the current folder moves the start up. nullopt when a name holds a
+// slash or a zero, which would mean something else on the host.
+std::optional<QStringList> namesAfter(PathStart& start)
+{
+    QStringList names;
+    for (QStringView component : start.rest.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+        if (component.contains(QLatin1Char('/')) || component.contains(QChar(0)))
+            return std::nullopt;
+        if (component == QLatin1String("."))
+            continue;
+        if (component == QLatin1String("..")) {
+            if (!names.isEmpty())
+                names.removeLast();
+            else if (start.canClimbAboveBase)
+                start.base = QDir::cleanPath(start.base + QStringLiteral("/.."));
+            continue;
+        }
+        names.append(component.toString());
+    }
+    return names;
+}
+
+// Follows the names down from base: each as spelt, else without regard to case. A last name
+// found neither way keeps its spelling, as a file about to be created; any other fails.
+WinPath::HostPath followNames(const QString& base, const QStringList& names)
+{
+    QString host = base;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
+        const bool last = i + 1 == names.size();
+        const QString exact = HostName::child(host, name);
+        if (last ? entryExists(exact) : isFolder(exact)) {
+            host = exact;
+            continue;
+        }
+        const std::optional<QString> onDisk = FolderListings::findIgnoringCase(host, name, !last);
+        if (onDisk)
+            host = HostName::child(host, *onDisk);
+        else if (last)
+            host = exact;
+        else
+            return notFound();
+    }
+    return WinPath::HostPath::to(host);
+}
+
 } // namespace
 
 namespace WinPath {
@@ -90,62 +167,13 @@ HostPath toHost(const QString& windowsPath)
 {
     if (windowsPath.isEmpty())
         return notFound(); // as Win32 has it: an empty path names nothing, not the current folder
-    QString base;
-    QStringView rest(windowsPath);
-    bool canClimbAboveBase = false;
-    if (startsWithDrive(windowsPath)) {
-        // "C:name" is taken from the drive's root: the program keeps no current folder per drive.
-        const std::optional<QString> folder = Drives::folder(windowsPath[0]);
-        if (!folder)
-            return notFound();
-        base = *folder;
-        rest = rest.sliced(2);
-    } else if (windowsPath.startsWith(QLatin1String("\\\\"))) {
-        return notFound(); // network paths lead nowhere here
-    } else if (windowsPath.startsWith(QLatin1Char('\\'))) {
-        const std::optional<QString> folder = currentDriveFolder();
-        if (!folder)
-            return notFound();
-        base = *folder;
-    } else {
-        base = HostName::currentFolder();
-        canClimbAboveBase = true;
-    }
-
-    QStringList components;
-    for (QStringView component : rest.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
-        if (component.contains(QLatin1Char('/')) || component.contains(QChar(0)))
-            return notFound();
-        if (component == QLatin1String("."))
-            continue;
-        if (component == QLatin1String("..")) {
-            if (!components.isEmpty())
-                components.removeLast();
-            else if (canClimbAboveBase)
-                base = QDir::cleanPath(base + QStringLiteral("/.."));
-            continue; // a drive's root has no parent
-        }
-        components.append(component.toString());
-    }
-
-    QString host = base;
-    for (qsizetype i = 0; i < components.size(); ++i) {
-        const QString& name = components[i];
-        const bool last = i + 1 == components.size();
-        const QString exact = HostName::child(host, name);
-        if (last ? entryExists(exact) : isFolder(exact)) {
-            host = exact;
-            continue;
-        }
-        const std::optional<QString> onDisk = FolderListings::findIgnoringCase(host, name, !last);
-        if (onDisk)
-            host = HostName::child(host, *onDisk);
-        else if (last)
-            host = exact; // not there yet: a file about to be created keeps this spelling
-        else
-            return notFound();
-    }
-    return HostPath::to(host);
+    std::optional<PathStart> start = startOf(windowsPath);
+    if (!start)
+        return notFound();
+    const std::optional<QStringList> names = namesAfter(*start);
+    if (!names)
+        return notFound();
+    return followNames(start->base, *names);
 }
 
 bool isDriveLetter(QChar c)

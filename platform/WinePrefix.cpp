@@ -47,7 +47,7 @@ QString namedInEnvironment()
     return HostName::decode(qgetenv("WINEPREFIX"));
 }
 
-void name(const QString& folder)
+void setInEnvironment(const QString& folder)
 {
     if (folder.isEmpty())
         qunsetenv("WINEPREFIX");

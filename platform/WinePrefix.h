@@ -9,10 +9,11 @@ namespace WinePrefix {
 QString path();
 bool isBareMachine();
 
-// WINEPREFIX as its bytes name the folder, empty when unset; name() sets it, so that the rest of
-// the run, and any program started from it, sees that prefix (an empty folder unsets it).
+// WINEPREFIX as its bytes name the folder, empty when unset. setInEnvironment() points it at a
+// folder, so that the rest of the run, and any program started from it, sees that prefix (an
+// empty folder unsets it).
 QString namedInEnvironment();
-void name(const QString& folder);
+void setInEnvironment(const QString& folder);
 
 // Whether the folder is a Wine prefix: it holds system.reg and a dosdevices folder.
 bool isPrefix(const QString& folder);

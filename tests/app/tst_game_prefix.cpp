@@ -95,6 +95,29 @@ void TestGamePrefix::decide_data()
     QTest::newRow("two live: the user chooses")
         << QStringList{"live:.cxoffice/AoE", "live:Games/aoe", "stale:.wine"}
         << QStringList{"choose Lutris Games/aoe", "choose CrossOver .cxoffice/AoE"};
+    const QString flatpak = ".var/app/";
+    QTest::newRow("a prefix in each front-end's place, offered in the search's order")
+        << QStringList{"live:.cxoffice/AoE",
+                       "live:" + flatpak +
+                           "com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/7/pfx",
+                       "live:.PlayOnLinux/wineprefix/AoE",
+                       "live:Games/Heroic/Prefixes/default/AoE",
+                       "live:.local/share/bottles/bottles/AoE",
+                       "live:lutris-aoe",
+                       "file:" + flatpak +
+                           "net.lutris.Lutris/config/lutris/games/aoe.yml=game:\n"
+                           "  prefix: $HOME/lutris-aoe\n",
+                       "live:.local/share/wineprefixes/aoe",
+                       "live:.wine"}
+        << QStringList{"choose Wine .wine",
+                       "choose winetricks .local/share/wineprefixes/aoe",
+                       "choose Lutris lutris-aoe",
+                       "choose Bottles .local/share/bottles/bottles/AoE",
+                       "choose Heroic Games/Heroic/Prefixes/default/AoE",
+                       "choose PlayOnLinux .PlayOnLinux/wineprefix/AoE",
+                       "choose Steam (Proton) " + flatpak +
+                           "com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/7/pfx",
+                       "choose CrossOver .cxoffice/AoE"};
     QTest::newRow("no prefix holds the game")
         << QStringList{"bare:.wine", "bare:Games/x"} << QStringList{};
     QTest::newRow("WINEPREFIX at compatdata/<id>")

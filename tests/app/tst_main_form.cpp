@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -68,6 +69,8 @@ private Q_SLOTS:
     void window();
     void titleBarButtons_data();
     void titleBarButtons();
+    void windowIcons_data();
+    void windowIcons();
     void geometry_data();
     void geometry();
     void texts_data();
@@ -181,6 +184,40 @@ void MainFormTest::titleBarButtons()
     QCOMPARE(shown.windowFlags(), flags);
     QCOMPARE(shown.windowHandle()->flags(), flags);
     shown.close();
+}
+
+void MainFormTest::windowIcons_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("main window") << "main"
+                                 << ":/images/korvane.png";
+    QTest::newRow("duplicate prompt") << "prompt"
+                                      << ":/images/korvane.png";
+    QTest::newRow("folder dialog") << "folder"
+                                   << ":/images/hand.png";
+}
+
+// The picture each window shows in its title bar and the task bar.
+void MainFormTest::windowIcons()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, picture);
+    TestWorld world;
+    TNewFolderPromptForm newFolderPrompt;
+    std::unique_ptr<QWidget> form;
+    if (window == u"main")
+        form = std::make_unique<TMainForm>(MainFormServices{});
+    else if (window == u"prompt")
+        form = std::make_unique<TPromptForm>();
+    else
+        form = std::make_unique<TSelectDirForm>(nullptr, newFolderPrompt);
+    const QImage expected = QImage(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(form->windowIcon()
+                 .pixmap(expected.size())
+                 .toImage()
+                 .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             expected);
 }
 
 void MainFormTest::geometry_data()

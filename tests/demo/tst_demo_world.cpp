@@ -2,6 +2,7 @@
 #include "DemoWorld.h"
 #include "FileSystem.h"
 #include "Registry.h"
+#include "UninstallEntry.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,6 @@
 #include <stdexcept>
 
 namespace {
-
-const char* const uninstallKey =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Age of Empires";
 
 // The text at byte 20 up to its zero, as the installer shows a description.
 QString descriptionOf(const QString& hostPath)
@@ -108,13 +106,13 @@ void TestDemoWorld::campaignsHaveCompanions()
 
 void TestDemoWorld::gameFolderFromTheRegistry()
 {
-    const auto key = RegistryKey::open(RegistryRoot::LocalMachine, uninstallKey, true);
+    const auto key = RegistryKey::open(RegistryRoot::LocalMachine, UninstallEntry::key, true);
     QVERIFY(key.has_value());
     QCOMPARE(key->readString("UninstallString"), "C:\\WINDOWS\\uninst.exe -f\"" +
                                                      DemoWorld::gameFolderWindowsPath() +
                                                      "\\DeIsL1.isu\"");
     // Written by a 32-bit installer: a 64-bit program's view does not see it.
-    QVERIFY(!RegistryKey::open(RegistryRoot::LocalMachine, uninstallKey, false).has_value());
+    QVERIFY(!RegistryKey::open(RegistryRoot::LocalMachine, UninstallEntry::key, false).has_value());
 
     QVERIFY(FileSystem::folderExists(DemoWorld::gameFolderWindowsPath()));
     QVERIFY(FileSystem::folderExists(DemoWorld::gameFolderWindowsPath() + "\\SCENARIO"));
@@ -143,7 +141,7 @@ void TestDemoWorld::withoutGameEntry()
     const QByteArray saved = qgetenv("WINEPREFIX");
     qputenv("WINEPREFIX", dir.filePath("prefix").toLocal8Bit());
     const bool found =
-        RegistryKey::open(RegistryRoot::LocalMachine, uninstallKey, true).has_value();
+        RegistryKey::open(RegistryRoot::LocalMachine, UninstallEntry::key, true).has_value();
     qputenv("WINEPREFIX", saved);
     QVERIFY(!found);
 }

@@ -2,9 +2,11 @@
 #include "FolderWorld.h"
 #include "StalledMount.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,10 +20,7 @@ QStringList labels(const QTreeWidgetItem* node)
     return result;
 }
 
-QString marker(const QTreeWidgetItem* node)
-{
-    return node->data(0, TDirectoryTree::DataRole).toString();
-}
+using Listing = TDirectoryTree::Listing;
 
 // The node reached by following labels from My Computer ("C:[SYSTEM]", "Games").
 QTreeWidgetItem* nodeAt(TDirectoryTree& tree, const QStringList& path)
@@ -67,6 +66,8 @@ private Q_SLOTS:
     void everyWayOfOpeningReadsFirst();
     void reopenedNodeIsNotReadAgain();
     void focusSelectsNothing();
+    void selectionStaysHighlightedWithoutFocus_data();
+    void selectionStaysHighlightedWithoutFocus();
     void createFolder_data();
     void createFolder();
     void createFolderUnderDesktop();
@@ -98,7 +99,7 @@ void TestDirectoryTree::myComputerListsDrives()
         QTreeWidgetItem* drive = computer->child(i);
         QCOMPARE(drive->data(0, TDirectoryTree::ImageRole).toInt(), expected[i].image);
         QCOMPARE(drive->childCount() > 0, expected[i].expandable);
-        QCOMPARE(marker(drive), QStringLiteral("d"));
+        QCOMPARE(TDirectoryTree::listingOf(drive), Listing::NotRead);
         QVERIFY(!drive->isExpanded());
     }
     // A's folder is not read: its one child is the empty placeholder, not the folder on the disk.
@@ -131,7 +132,7 @@ void TestDirectoryTree::floppyOpensOnlyWhenAsked()
     QTreeWidgetItem* floppy = tree.myComputerNode()->child(0);
     tree.expandNode(floppy);
     QCOMPARE(labels(floppy), children);
-    QCOMPARE(marker(floppy), QStringLiteral("D"));
+    QCOMPARE(TDirectoryTree::listingOf(floppy), Listing::Read);
     QCOMPARE(floppy->isExpanded(), diskInDrive);
     // Once read, the drive stays as it was found, even when a disk is put in afterwards.
     world.world.makeFolder(QStringLiteral("floppy/Later"));
@@ -227,7 +228,7 @@ void TestDirectoryTree::walks()
                     prefix.isEmpty() ? child->text(0) : prefix + u'/' + child->text(0);
                 if (child->isExpanded()) {
                     open << name;
-                    QCOMPARE(marker(child), QStringLiteral("D"));
+                    QCOMPARE(TDirectoryTree::listingOf(child), Listing::Read);
                 }
                 collect(child, name);
             }
@@ -386,12 +387,12 @@ void TestDirectoryTree::everyWayOfOpeningReadsFirst()
         QTest::keyClick(&tree, key);
     }
     QVERIFY(drive->isExpanded());
-    QCOMPARE(marker(drive), QStringLiteral("D"));
+    QCOMPARE(TDirectoryTree::listingOf(drive), Listing::Read);
     QCOMPARE(labels(drive), (QStringList{"Games", "users"}));
     games = drive->child(0);
     // Each child was read one level ahead, so it shows its expand button, unsorted and unread.
     QCOMPARE(labels(games), FolderWorld::gameSubfoldersOnDisk);
-    QCOMPARE(marker(games), QStringLiteral("d"));
+    QCOMPARE(TDirectoryTree::listingOf(games), Listing::NotRead);
     QVERIFY(!games->isExpanded());
     QVERIFY(!tree.isEditingLabel());
 }
@@ -431,6 +432,32 @@ void TestDirectoryTree::focusSelectsNothing()
     QCOMPARE(changes.count(), 1);
 }
 
+void TestDirectoryTree::selectionStaysHighlightedWithoutFocus_data()
+{
+    QTest::addColumn<QPalette::ColorRole>("role");
+    QTest::newRow("highlight") << QPalette::Highlight;
+    QTest::newRow("highlighted text") << QPalette::HighlightedText;
+}
+
+// The folder dialog's buttons and edit take the focus from the tree; the selected folder they act
+// on must still stand out.
+void TestDirectoryTree::selectionStaysHighlightedWithoutFocus()
+{
+    QFETCH(QPalette::ColorRole, role);
+    // A desktop whose inactive selection is pale, unlike the offscreen platform's.
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+    QPalette pale = desktop;
+    pale.setColor(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
+    pale.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::darkGray);
+    QApplication::setPalette(pale);
+
+    FolderWorld world;
+    TDirectoryTree tree;
+    const QPalette colours = tree.palette();
+    QCOMPARE(colours.brush(QPalette::Inactive, role), colours.brush(QPalette::Active, role));
+}
+
 void TestDirectoryTree::createFolder_data()
 {
     QTest::addColumn<QString>("name");
@@ -465,7 +492,7 @@ void TestDirectoryTree::createFolder()
     tree.CreateFolder(name);
 
     QCOMPARE(labels(games), children);
-    QCOMPARE(marker(games), QStringLiteral("D"));
+    QCOMPARE(TDirectoryTree::listingOf(games), Listing::Read);
     if (made) {
         QCOMPARE(tree.currentItem()->parent(), games);
         QCOMPARE(tree.currentItem()->text(0).toLower(), name.toLower());

@@ -77,7 +77,7 @@ void TestGameFolder::adoptsTheChoice()
     ScriptedFolderDialog dialog;
     dialog.answers.push_back(answer);
     GameFolderChooser chooser(host, &dialog);
-    chooser.ChooseGameFolder();
+    chooser.askForGameFolder();
     QCOMPARE(dialog.starts, QStringList{before});
     QCOMPARE(host.folder, after);
     QCOMPARE(host.calls, calls);
@@ -178,7 +178,7 @@ void TestGameFolder::brokenDialogDoesNotLoop()
     if (firstAttempt == "activation")
         activate();
     else if (firstAttempt == "button")
-        runGuarded([&chooser] { chooser.ChooseGameFolder(); });
+        runGuarded([&chooser] { chooser.askForGameFolder(); });
     else
         runGuarded([&chooser] { chooser.checkBeforeRun(); });
     QCOMPARE(dialog.starts.size(), 1);
@@ -193,7 +193,7 @@ void TestGameFolder::brokenDialogDoesNotLoop()
     QCOMPARE(dialog.starts.size(), 2);
     QCOMPARE(reporter.messages.size(), 2);
 
-    runGuarded([&chooser] { chooser.ChooseGameFolder(); }); // the button always tries
+    runGuarded([&chooser] { chooser.askForGameFolder(); }); // the button always tries
     QCOMPARE(dialog.starts.size(), 3);
 }
 
@@ -203,11 +203,11 @@ void TestGameFolder::selectButtonAlwaysOpens()
     host.folder = QStringLiteral("C:\\Games");
     ScriptedFolderDialog dialog;
     GameFolderChooser chooser(host, &dialog);
-    chooser.ChooseGameFolder();
-    chooser.ChooseGameFolder();
+    chooser.askForGameFolder();
+    chooser.askForGameFolder();
     QCOMPARE(dialog.starts, (QStringList{"C:\\Games", "C:\\Games"}));
     dialog.answers.push_back(QStringLiteral(""));
-    chooser.ChooseGameFolder(); // confirmed empty: the folder is forgotten
+    chooser.askForGameFolder(); // confirmed empty: the folder is forgotten
     chooser.FormActivate();     // the echo of that closing
     QCOMPARE(dialog.starts.size(), 3);
     chooser.FormActivate(); // the next return offers the dialog again

@@ -68,6 +68,8 @@ void TestWinPath::toHost_data()
     QTest::newRow("beyond Windows-1252") << "C:\\日本\\名前.SCN" << c + "/日本/名前.scn" << 0;
     QTest::newRow("drive alone") << "C:" << c << 0;
     QTest::newRow("drive root") << "C:\\" << c << 0;
+    // No current folder is kept per drive: a name after the colon starts at the drive's root.
+    QTest::newRow("drive and a name") << "C:Games\\AoE" << c + "/Games/AoE" << 0;
     QTest::newRow("empty components") << "C:\\\\Games\\\\\\AoE\\" << c + "/Games/AoE" << 0;
     QTest::newRow("root joined to rooted name") << "C:\\\\SCENARIO" << c + "/SCENARIO" << 0;
     QTest::newRow("new file keeps its spelling")
