@@ -10,8 +10,8 @@ shift 3
 failed=0
 
 gui_headers=$(find "$@" -maxdepth 1 -type f -printf '%f\n' | sort -u)
-included=$(grep -rhoE '^\s*#\s*include\s*<[^>]+>' "$source_dir/platform" "$source_dir/search" |
-    sed -E 's/.*<(.*)>/\1/; s#.*/##' | sort -u)
+included=$(grep -rhoE '^\s*#\s*include\s*[<"][^>"]+' "$source_dir/platform" "$source_dir/search" |
+    sed -E 's/.*[<"]//; s#.*/##' | sort -u)
 if offending=$(comm -12 <(echo "$gui_headers") <(echo "$included") | grep .); then
     echo "GUI headers included under platform/ or search/:" $offending
     failed=1
