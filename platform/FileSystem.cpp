@@ -194,19 +194,18 @@ void renameAt(const AtName& source, FindDestination findDestination)
         throwErrno(errno);
 }
 
-struct Faults
-{
-    bool limited = false;
-    qint64 bytesLeft = 0;
-    int error = 0;
-    qint64 maxPerWrite = 0;
-    bool withoutNoReplaceRename = false;
-};
+FileSystem::WriteCalls* standIn = nullptr; // a test's; never set in the program
 
-Faults& faults()
+ssize_t writeCall(int descriptor, const char* buffer, size_t count)
 {
-    static Faults state;
-    return state;
+    return standIn ? standIn->write(descriptor, buffer, qint64(count))
+                   : ::write(descriptor, buffer, count);
+}
+
+int renameNoReplaceCall(int fromFolder, const char* from, int toFolder, const char* to)
+{
+    return standIn ? standIn->renameNoReplace(fromFolder, from, toFolder, to)
+                   : ::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE);
 }
 
 // What a failed attempt to take a free name says: true when an entry holds the name, false when
@@ -227,12 +226,10 @@ bool moveToFreeName(const AtName& source, const AtName& destination)
 {
     const char* from = source.path.constData();
     const char* to = destination.path.constData();
-    if (!faults().withoutNoReplaceRename) {
-        if (::renameat2(source.folder, from, destination.folder, to, RENAME_NOREPLACE) == 0)
-            return true;
-        if (nameTaken(errno, {EINVAL, ENOSYS, EOPNOTSUPP}))
-            return false;
-    }
+    if (renameNoReplaceCall(source.folder, from, destination.folder, to) == 0)
+        return true;
+    if (nameTaken(errno, {EINVAL, ENOSYS, EOPNOTSUPP}))
+        return false;
     // File systems without that rename (NFS, some FUSE ones) still make a hard link only where
     // nothing is.
     if (::linkat(source.folder, from, destination.folder, to, 0) == 0) {
@@ -421,6 +418,11 @@ std::optional<qint64> freeSpace(int driveNumber)
     return qint64(quint64(info.f_bavail) * blockSize);
 }
 
+void setWriteCalls(WriteCalls* calls)
+{
+    standIn = calls;
+}
+
 } // namespace FileSystem
 
 WinFile WinFile::openRead(const QString& path)
@@ -513,22 +515,9 @@ qint64 WinFile::read(char* buffer, qint64 count)
 
 qint64 WinFile::write(const char* buffer, qint64 count)
 {
-    Faults& hook = faults();
     qint64 done = 0;
     while (done < count) {
-        qint64 chunk = count - done;
-        if (hook.limited) {
-            if (hook.bytesLeft <= 0) {
-                // As a full disk does: what fitted was written, the next write fails.
-                if (done > 0)
-                    return done;
-                throw EInOutError(hook.error);
-            }
-            chunk = std::min(chunk, hook.bytesLeft);
-        }
-        if (hook.maxPerWrite > 0)
-            chunk = std::min(chunk, hook.maxPerWrite);
-        const ssize_t written = ::write(m_descriptor, buffer + done, size_t(chunk));
+        const ssize_t written = writeCall(m_descriptor, buffer + done, size_t(count - done));
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -537,9 +526,7 @@ qint64 WinFile::write(const char* buffer, qint64 count)
             throwErrno(errno);
         }
         done += written;
-        if (hook.limited)
-            hook.bytesLeft -= written;
-        if (hook.maxPerWrite > 0 || written == 0)
+        if (written == 0)
             break;
     }
     return done;
@@ -680,29 +667,3 @@ void WinFolder::syncFileSystem() const
     if (::syncfs(folder.get()) != 0)
         throwErrno(errno);
 }
-
-namespace FileFaults {
-
-void failWritesAfter(qint64 bytesAllowed, int error)
-{
-    faults().limited = true;
-    faults().bytesLeft = bytesAllowed;
-    faults().error = error;
-}
-
-void shortWritesOf(qint64 maxPerWrite)
-{
-    faults().maxPerWrite = maxPerWrite;
-}
-
-void withoutNoReplaceRename()
-{
-    faults().withoutNoReplaceRename = true;
-}
-
-void clearFaults()
-{
-    faults() = Faults();
-}
-
-} // namespace FileFaults

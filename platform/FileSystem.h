@@ -83,6 +83,21 @@ bool matchesWildcard(const QString& mask, const QString& name);
 // The listing order: by the upper-cased names code unit by code unit, upper case first on a tie.
 bool listsBefore(const QString& a, const QString& b);
 
+// The system calls that store a file's bytes and rename onto a free name, for a test to stand in
+// for and play a disk that fills up or a file system that lacks the rename (tests/support/
+// FileFaults.h). Each answers as the call it stands for: a count or 0, else -1 with errno set.
+class WriteCalls
+{
+public:
+    virtual ~WriteCalls() = default;
+    // As write(2).
+    virtual qint64 write(int descriptor, const char* buffer, qint64 count) = 0;
+    // As renameat2(2) with RENAME_NOREPLACE.
+    virtual int renameNoReplace(int fromFolder, const char* from, int toFolder, const char* to) = 0;
+};
+// Null, as the program leaves it: the system's own calls.
+void setWriteCalls(WriteCalls* calls);
+
 namespace detail {
 struct AtName;
 } // namespace detail
@@ -164,14 +179,3 @@ private:
     std::shared_ptr<const Descriptor> m_opened; // null when the folder could not be opened
     int m_error = 0;                            // why it could not
 };
-
-// Tests make writes fail on purpose: after `bytesAllowed` more bytes, writes fail with `error`.
-// Cleared by clearFaults().
-namespace FileFaults {
-void failWritesAfter(qint64 bytesAllowed, int error);
-// Each write stores at most maxPerWrite bytes, as a disk filling up may do.
-void shortWritesOf(qint64 maxPerWrite);
-// Renames onto free names as on a file system without a rename that refuses to replace.
-void withoutNoReplaceRename();
-void clearFaults();
-} // namespace FileFaults

@@ -1,5 +1,6 @@
 #include "DuplicatePrompt.h"
 #include "Errors.h"
+#include "FileFaults.h"
 #include "FileSystem.h"
 #include "Guarded.h"
 #include "InstallPlan.h"
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <cerrno>
 #include <functional>
 #include <numeric>
 
@@ -422,21 +424,20 @@ void TestInstallRun::failures_data()
     QTest::newRow("a source cut while it is copied")
         << changingB([](QFile& b) { b.resize(1000); }) << changed << "no-" << copying("b.scn");
     QTest::newRow("disk full while writing a new file")
-        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 2500, DiskFull); })
+        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 2500, ENOSPC); })
         << "I/O error 112."
         << "n--" << copying("b.scn");
     QTest::newRow("disk full while replacing a file") << Setup([](Installation& s) {
         s.addExisting(QStringLiteral("b.scn"));
         s.ui.answers = {OverwriteFile};
-        FileFaults::failWritesAfter(5000 + 2500, DiskFull);
+        FileFaults::failWritesAfter(5000 + 2500, ENOSPC);
     }) << "I/O error 112."
                                                       << "no-" << copying("b.scn");
     QTest::newRow("disk full on the first byte")
-        << Setup([](Installation&) { FileFaults::failWritesAfter(0, DiskFull); })
-        << "I/O error 112."
+        << Setup([](Installation&) { FileFaults::failWritesAfter(0, ENOSPC); }) << "I/O error 112."
         << "---" << copying("a.scn");
     QTest::newRow("access denied by the disk")
-        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 100, AccessDenied); })
+        << Setup([](Installation&) { FileFaults::failWritesAfter(5000 + 100, EACCES); })
         << "File access denied."
         << "n--" << copying("b.scn");
     QTest::newRow("the free-space line fails after the first file") << Setup([](Installation& s) {
@@ -607,7 +608,7 @@ void TestInstallRun::keepsToTheFolderItOpened()
     if (withoutNoReplaceRename)
         FileFaults::withoutNoReplaceRename();
     if (!message.isEmpty())
-        FileFaults::failWritesAfter(2500, DiskFull);
+        FileFaults::failWritesAfter(2500, ENOSPC);
 
     QCOMPARE(setup.runCatchingError(), message);
     // The folder the run opened is the one the user chose; a link put in its place mid-run must

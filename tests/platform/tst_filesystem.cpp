@@ -1,4 +1,5 @@
 #include "Errors.h"
+#include "FileFaults.h"
 #include "FileSystem.h"
 #include "TestWorld.h"
 #include "WinPath.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -90,6 +92,8 @@ private Q_SLOTS:
     void namesWindowsRefuses();
     void renameKeepsTheDestinationsName();
     void renameOntoReadOnlyIsDenied();
+    void renameToFreeName_data();
+    void renameToFreeName();
     void removeFile_data();
     void removeFile();
     void folderFoundOnceAnswersAsThePath_data();
@@ -509,7 +513,7 @@ void TestFileSystem::pipesAndDevicesAreRefused()
 void TestFileSystem::writesFailAfterTheAllowance()
 {
     WinFile file = WinFile::create(QStringLiteral("C:\\full.bin"));
-    FileFaults::failWritesAfter(100, DiskFull);
+    FileFaults::failWritesAfter(100, ENOSPC);
     const QByteArray block(60, 'x');
     QCOMPARE(file.write(block.constData(), block.size()), qint64(60));
     QCOMPARE(file.write(block.constData(), block.size()), qint64(40)); // what still fitted
@@ -635,6 +639,42 @@ void TestFileSystem::renameOntoReadOnlyIsDenied()
              5);
     QCOMPARE(contentsOf(source), QByteArray("fresh"));
     QCOMPARE(contentsOf(target), QByteArray("stale"));
+}
+
+void TestFileSystem::renameToFreeName_data()
+{
+    QTest::addColumn<QString>("holder"); // what holds the name already: "" nothing, or file, link
+    QTest::addColumn<bool>("withoutNoReplaceRename");
+    for (const bool without : {false, true}) {
+        const char* how = without ? " (link and unlink)" : " (rename)";
+        QTest::addRow("free name%s", how) << "" << without;
+        QTest::addRow("a file%s", how) << "file" << without;
+        QTest::addRow("a link that leads nowhere%s", how) << "link" << without;
+    }
+}
+
+void TestFileSystem::renameToFreeName()
+{
+    QFETCH(QString, holder);
+    QFETCH(bool, withoutNoReplaceRename);
+    m_world->writeFile(QStringLiteral("prefix/drive_c/S/new.tmp"), "fresh");
+    const QString target = m_world->driveC() + QStringLiteral("/S/a.scn");
+    if (holder == QLatin1String("file"))
+        m_world->writeFile(QStringLiteral("prefix/drive_c/S/a.scn"), "stale");
+    else if (holder == QLatin1String("link"))
+        QVERIFY(QFile::link(m_world->driveC() + QStringLiteral("/nowhere"), target));
+    if (withoutNoReplaceRename)
+        FileFaults::withoutNoReplaceRename();
+
+    const WinFolder folder(QStringLiteral("C:\\S"));
+    QCOMPARE(folder.renameToFreeName(QStringLiteral("new.tmp"), QStringLiteral("a.scn")),
+             holder.isEmpty());
+    const QStringList expected =
+        holder.isEmpty() ? QStringList{"a.scn"} : QStringList{"a.scn", "new.tmp"};
+    QCOMPARE(QDir(m_world->driveC() + QStringLiteral("/S")).entryList(QDir::Files | QDir::System),
+             expected);
+    if (holder != QLatin1String("link"))
+        QCOMPARE(contentsOf(target), QByteArray(holder.isEmpty() ? "fresh" : "stale"));
 }
 
 void TestFileSystem::removeFile_data()
