@@ -74,6 +74,9 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     DialogLook::keepSelectionHighlighted(ui->FileListView);
 
     setFileListModel(m_list);
+    for (QWidget* busy : std::initializer_list<QWidget*>{ui->StatusBar, ui->CopyProgressBar,
+                                                         ui->CopyProgressGauge, ui->FreeSpaceLabel})
+        m_runReports.pace(busy);
 
     connectHandlers();
     DialogLook::centreOnScreen(this);
@@ -284,6 +287,7 @@ void TMainForm::StartButtonClick()
     ui->StartButton->setEnabled(false);
     const auto restore = qScopeGuard([this] {
         ui->StartButton->setEnabled(m_state.tickedCount > 0);
+        m_runReports.flush(); // "Ready." or the last file before an error, heard at once
         for (std::function<void()>& call : std::exchange(m_afterRun, {}))
             QMetaObject::invokeMethod(
                 this, [this, call = std::move(call)] { whenNoRunGoesOn(call); },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessibilityPacer.h"
 #include "GameFolderChoice.h"
 #include "MainFormServices.h"
 #include "ProgramState.h"
@@ -105,6 +106,9 @@ private:
     GameFolderChooser m_gameFolderChooser;
     ScenarioListModel* m_list;
     WorkerRun m_run;
+    // The run's status line, bars and free-space line, told to assistive technology at a pace it
+    // can speak.
+    AccessibilityPacer m_runReports;
     // From the start button's click to the run's end, the game-folder check included.
     bool m_installing = false;
     // What was asked of the window during a run, in order, for when the run ends.

@@ -13,7 +13,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
     libx11-dev # the close box of a window, for the end-to-end tests
     dpkg-dev lintian desktop-file-utils appstream
-    dbus-daemon at-spi2-core # the benchmarks' runs with the accessibility bus
+    dbus-daemon at-spi2-core # runs with the accessibility bus, in benchmarks and tests
+    python3-pyatspi # a listener on the accessibility bus, as a screen reader keeps one
     fuse3 python3-fusepy # a mount that never answers, for the tests of the searches
 )
 
