@@ -14,6 +14,7 @@
 #include "ScenarioTypes.h"
 #include "WinPath.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
@@ -153,6 +154,27 @@ void TMainForm::setFileListModel(ScenarioListModel* model)
     // Ticks, the selection and the current entry all report through the model, in order.
     connect(model, &ScenarioListModel::entriesChanged, this,
             guarded(this, &TMainForm::FileListViewChange));
+    connect(model, &QAbstractItemModel::dataChanged, this, &TMainForm::tellCurrentTick);
+}
+
+void TMainForm::tellCurrentTick(const QModelIndex& first, const QModelIndex& last,
+                                const QList<int>& roles)
+{
+    const int current = ui->FileListView->currentIndex().row();
+    if (!QAccessible::isActive() || !roles.contains(Qt::CheckStateRole) || current < first.row() ||
+        current > last.row())
+        return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ui->FileListView);
+    QAccessibleInterface* cell =
+        list != nullptr && list->tableInterface() != nullptr
+            ? list->tableInterface()->cellAt(current, ScenarioListModel::NameColumn)
+            : nullptr;
+    if (cell == nullptr)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(cell, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TMainForm::setFittedText(QLabel* label, const QString& text)

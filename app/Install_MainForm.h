@@ -66,6 +66,10 @@ private:
     // The window icon, the background and the glyphs of the top bar's buttons.
     void showArtwork();
     void setFileListModel(ScenarioListModel* model);
+    // A tick of the current row, told to assistive technology as the row's change of state, so
+    // that a screen reader says "checked" or "not checked" as the user presses Space.
+    void tellCurrentTick(const QModelIndex& first, const QModelIndex& last,
+                         const QList<int>& roles);
     // The labels are as wide as their text, so a longer figure is never cut off.
     static void setFittedText(QLabel* label, const QString& text);
 

@@ -83,6 +83,8 @@ private Q_SLOTS:
     void accessibleNames_data();
     void accessibleNames();
     void statusLineReadsAsText();
+    void listAndSelectorReadWhatTheyShow_data();
+    void listAndSelectorReadWhatTheyShow();
 
     void startUp_data();
     void startUp();
@@ -532,6 +534,54 @@ void MainFormTest::accessibleNames()
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
     QCOMPARE(int(accessible->role()), role);
+}
+
+void MainFormTest::listAndSelectorReadWhatTheyShow_data()
+{
+    QTest::addColumn<int>("ticked"); // the row ticked, -1 none
+    QTest::addColumn<int>("current");
+
+    QTest::newRow("the first row ticked and current") << 0 << 0;
+    QTest::newRow("another row ticked") << 1 << 0;
+    QTest::newRow("none ticked, the second current") << -1 << 1;
+}
+
+// A screen reader hears each row's tick, the type selector's value, and the list's current row
+// when the list has the focus.
+void MainFormTest::listAndSelectorReadWhatTheyShow()
+{
+    QFETCH(int, ticked);
+    QFETCH(int, current);
+    TestWorld world;
+    world.makeFolder(QStringLiteral("prefix/drive_c/Games/AoE"));
+    world.setUninstallString(R"(C:\Games\AoE\Uninstal.exe)", true);
+    for (const char* name : {"HISTSCR/a.scn", "HISTSCR/b.scn"})
+        world.writeFile(QStringLiteral("medium/") + name, "scenario");
+    TMainForm form({});
+    form.FormCreate();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* list = control<QTreeView>(form, QStringLiteral("FileListView"));
+    if (ticked >= 0)
+        list->model()->setData(list->model()->index(ticked, 0), Qt::Checked, Qt::CheckStateRole);
+    list->setCurrentIndex(list->model()->index(current, 0));
+    list->setFocus();
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+    QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+    for (int row = 0; row < 2; ++row) {
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(row, 0);
+        QVERIFY(cell != nullptr);
+        QVERIFY(cell->state().checkable);
+        QCOMPARE(bool(cell->state().checked), row == ticked);
+    }
+    QAccessibleInterface* focused = table->focusChild();
+    QVERIFY(focused != nullptr && focused->tableCellInterface() != nullptr);
+    QCOMPARE(focused->tableCellInterface()->rowIndex(), current);
+
+    QAccessibleInterface* selector =
+        QAccessible::queryAccessibleInterface(control(form, QStringLiteral("FileTypeCombo")));
+    QCOMPARE(selector->text(QAccessible::Value), QStringLiteral("Historical scenarios"));
 }
 
 void MainFormTest::statusLineReadsAsText()
