@@ -125,7 +125,8 @@ private:
 struct OpenMap
 {
     std::optional<quint32> appId;
-    std::optional<QString> name;
+    QString name;
+    bool named = false; // an empty name is a name
 };
 
 // Reads one item's name and value into the innermost map; false where the text is damaged.
@@ -140,8 +141,10 @@ bool readItem(BinaryReader& reader, char type, QList<OpenMap>& open)
     }
     if (type == string) {
         const std::optional<QByteArray> value = reader.string();
-        if (value && key->compare("AppName", Qt::CaseInsensitive) == 0)
+        if (value && key->compare("AppName", Qt::CaseInsensitive) == 0) {
             open.last().name = QString::fromUtf8(*value);
+            open.last().named = true;
+        }
         return value.has_value();
     }
     if (type == int32) {
@@ -254,8 +257,8 @@ QList<SteamShortcut> steamShortcuts(const QByteArray& vdf)
     while (const std::optional<char> type = reader.type()) {
         if (*type == mapEnd) {
             const OpenMap closed = open.takeLast();
-            if (closed.appId && closed.name)
-                found.append({*closed.appId, *closed.name});
+            if (closed.appId && closed.named)
+                found.append({*closed.appId, closed.name});
             if (open.isEmpty())
                 break;
         } else if (open.size() > deepest || !readItem(reader, *type, open)) {
