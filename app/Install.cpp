@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "ErrorBox.h"
 #include "FolderDialog.h"
 #include "FontSubstitutes.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
     QApplication::setWindowIcon(Artwork::windowIcon());
     installFontSubstitutes();
+    DialogLook::showFocusClearly();
 
     ErrorBox errorBox;
     setErrorReporter(&errorBox);

@@ -1,9 +1,104 @@
 #include "DialogLook.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFocusFrame>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
+
+namespace {
+
+// The desktop's style, but for the mark of a list's or a tree's current row, which styles draw
+// faintly or only once the focus has moved by keyboard, so that a list with the focus looked the
+// same as one without: here the row is framed in the selection's colour, or in the selected
+// text's on a selected row.
+class CurrentRowStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+        if (element != PE_FrameFocusRect || focus == nullptr || !marksRow(*focus)) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QPalette& colours = focus->palette;
+        const bool onSelection = focus->backgroundColor == colours.color(QPalette::Highlight);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(
+            QPen(colours.color(onSelection ? QPalette::HighlightedText : QPalette::Highlight), 1));
+        painter->setBrush(Qt::NoBrush);
+        // Inside the row: along its edges a light line would merge with the rows around it.
+        painter->drawRect(focus->rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
+
+private:
+    // An item view says what lies behind its current row (a tree view's whole row comes without
+    // State_Item); other controls' focus marks leave that colour unset.
+    static bool marksRow(const QStyleOptionFocusRect& focus)
+    {
+        return focus.state.testFlag(State_Item) || focus.backgroundColor.isValid();
+    }
+};
+
+// A ring in the selection's colour around the control that has the focus, outside the control so
+// that it hides nothing the control draws; QFocusFrame follows the control as it moves, resizes
+// or hides.
+class FocusRing : public QFocusFrame
+{
+public:
+    using QFocusFrame::QFocusFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (widget() == nullptr)
+            return;
+        const int across = (width() - widget()->width()) / 2;
+        const int down = (height() - widget()->height()) / 2;
+        QPainter painter(this);
+        painter.setClipRegion(QRegion(rect()) - rect().adjusted(across, down, -across, -down));
+        painter.fillRect(rect(), palette().color(QPalette::Active, QPalette::Highlight));
+    }
+};
+
+// Puts the ring on whichever control takes the focus. The ring lives in the window of the control
+// it surrounds, and goes when that window goes; the next control to take the focus gets a new one.
+class FocusRingMover : public QObject
+{
+public:
+    explicit FocusRingMover(QObject* parent) : QObject(parent)
+    {
+        connect(qApp, &QApplication::focusChanged, this, &FocusRingMover::follow);
+    }
+
+private:
+    void follow(QWidget*, QWidget* now)
+    {
+        // A popup (the type selector's open list) is framed as a whole already.
+        if (now == nullptr || now->window()->windowType() == Qt::Popup) {
+            if (m_ring)
+                m_ring->setWidget(nullptr);
+            return;
+        }
+        if (m_ring.isNull())
+            m_ring = new FocusRing(now->window());
+        m_ring->setWidget(now);
+    }
+
+    QPointer<FocusRing> m_ring;
+};
+
+} // namespace
 
 namespace DialogLook {
 
@@ -31,6 +126,14 @@ void keepSelectionHighlighted(QWidget* view)
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
         colours.setBrush(QPalette::Inactive, role, colours.brush(QPalette::Active, role));
     view->setPalette(colours);
+}
+
+void showFocusClearly()
+{
+    if (dynamic_cast<CurrentRowStyle*>(QApplication::style()) != nullptr)
+        return;
+    QApplication::setStyle(new CurrentRowStyle(QApplication::style()->name()));
+    new FocusRingMover(qApp);
 }
 
 } // namespace DialogLook

@@ -19,4 +19,8 @@ void markReadOnly(QLineEdit* edit);
 // A list's or a tree's selection is highlighted as strongly while another control has the focus
 // as while the view has it, so that the user still sees what the buttons beside it act on.
 void keepSelectionHighlighted(QWidget* view);
+// Shows clearly, in every window, which control has the keyboard focus: a ring around it, and
+// in a list or a tree a frame around the current row. Nothing changes while no control of the
+// active window has the focus. Call once, when the application is made.
+void showFocusClearly();
 } // namespace DialogLook
