@@ -4,7 +4,8 @@ program it is given: the time, the event, the role and name of its source, and w
 
     atspi_listener.py <program name> <log file>
 
-It runs until it is sent SIGTERM; a line "listening" on standard output says it has registered.
+It runs until it is sent SIGTERM, then writes what it heard; a line "listening" on standard
+output says it has registered. A source's role and name are those it has at the end.
 """
 import signal
 import sys
@@ -42,26 +43,36 @@ def main():
     program, log_path = sys.argv[1], sys.argv[2]  # program "" follows every program
     log = open(log_path, "w", buffering=1)
 
+    heard = []  # described once the listening ends, so that a flood is taken as it comes
+
     def record(event):
-        try:
-            application = event.host_application.name if event.host_application else ""
-        except Exception:
-            application = ""
-        if program and application != program:
-            return
+        now = time.time()
+        if program:
+            try:
+                application = event.host_application.name if event.host_application else ""
+            except Exception:
+                application = ""
+            if application != program:
+                return
         data = event.any_data
-        if hasattr(data, "name"):
-            data = describe(data)
         if event.type.startswith("window:activate"):
             data = texts_below(event.source)
-        fields = (event.type, describe(event.source), str(data))
-        flat = [field.replace("\t", " ").replace("\n", " ") for field in fields]
-        log.write("%.3f\t%s\n" % (time.time(), "\t".join(flat)))
+        heard.append((now, event.type, event.source, data))
+
+    def write():
+        for now, kind, source, data in heard:
+            if hasattr(data, "name"):
+                data = describe(data)
+            fields = (kind, describe(source), str(data))
+            flat = [field.replace("\t", " ").replace("\n", " ") for field in fields]
+            log.write("%.3f\t%s\n" % (now, "\t".join(flat)))
+        log.close()
 
     pyatspi.Registry.registerEventListener(record, *FOLLOWED)
     signal.signal(signal.SIGTERM, lambda *_: pyatspi.Registry.stop())
     print("listening", flush=True)
     pyatspi.Registry.start()
+    write()
 
 
 if __name__ == "__main__":
