@@ -32,6 +32,22 @@
 
 namespace {
 
+// One of the program's windows by a short name; null for the new-folder prompt, which is given.
+std::unique_ptr<QWidget> makeWindow(const QString& window, TNewFolderPromptForm& newFolderPrompt)
+{
+    if (window == u"main")
+        return std::make_unique<TMainForm>(MainFormServices{});
+    if (window == u"prompt")
+        return std::make_unique<TPromptForm>();
+    if (window == u"about")
+        return std::make_unique<TAboutForm>();
+    if (window == u"folder")
+        return std::make_unique<TSelectDirForm>(nullptr, newFolderPrompt);
+    if (window == u"choice")
+        return std::make_unique<TChoiceForm>();
+    return nullptr;
+}
+
 const char* const uninstallSection =
     "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Age of "
     "Empires] 1796692437\n";
@@ -158,17 +174,7 @@ void MainFormTest::titleBarButtons()
     QFETCH(bool, help);
     TestWorld world;
     TNewFolderPromptForm newFolderPrompt;
-    std::unique_ptr<QWidget> form;
-    if (window == u"main")
-        form = std::make_unique<TMainForm>(MainFormServices{});
-    else if (window == u"prompt")
-        form = std::make_unique<TPromptForm>();
-    else if (window == u"about")
-        form = std::make_unique<TAboutForm>();
-    else if (window == u"folder")
-        form = std::make_unique<TSelectDirForm>(nullptr, newFolderPrompt);
-    else if (window == u"choice")
-        form = std::make_unique<TChoiceForm>();
+    std::unique_ptr<QWidget> form = makeWindow(window, newFolderPrompt);
     QWidget& shown = form ? *form : newFolderPrompt;
 
     const Qt::WindowFlags flags = shown.windowFlags();
@@ -207,13 +213,7 @@ void MainFormTest::windowIcons()
     QFETCH(QString, picture);
     TestWorld world;
     TNewFolderPromptForm newFolderPrompt;
-    std::unique_ptr<QWidget> form;
-    if (window == u"main")
-        form = std::make_unique<TMainForm>(MainFormServices{});
-    else if (window == u"prompt")
-        form = std::make_unique<TPromptForm>();
-    else
-        form = std::make_unique<TSelectDirForm>(nullptr, newFolderPrompt);
+    std::unique_ptr<QWidget> form = makeWindow(window, newFolderPrompt);
     const QImage expected = QImage(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QCOMPARE(form->windowIcon()
                  .pixmap(expected.size())
