@@ -53,6 +53,7 @@ void TSelectDirForm::DirectoryTreeChange()
 void TSelectDirForm::NewDirButtonClick()
 {
     runQuietly([this] {
+        DialogLook::keepOver(&m_newFolderPrompt, this);
         const auto name = m_newFolderPrompt.ask(ui->DirectoryTree->directory());
         if (name)
             ui->DirectoryTree->CreateFolder(*name);
