@@ -1,7 +1,9 @@
 #include "DialogLook.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -22,6 +24,30 @@ void fitInto(QWidget* window, const QSize& room)
         window->resize(fitted);
     }
 }
+
+// Names the owner to the desktop each time the window shows, once its native window exists and
+// before it is mapped. Making the native window earlier would not do: without a window manager,
+// X keeps windows stacked in the order they were made, and the dialog would open under its owner.
+class OwnerKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit OwnerKeeper(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && m_owner != nullptr)
+            if (QWindow* shown = static_cast<QWidget*>(watched)->windowHandle())
+                shown->setTransientParent(m_owner->window()->windowHandle());
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_owner;
+};
 
 } // namespace
 
@@ -44,10 +70,10 @@ void centreOnScreen(QWidget* window)
 
 void keepOver(QWidget* window, QWidget* owner)
 {
-    // Both need their native windows, which Qt otherwise makes only as they first show.
-    window->winId();
-    owner->window()->winId();
-    window->windowHandle()->setTransientParent(owner->window()->windowHandle());
+    auto* keeper = window->findChild<OwnerKeeper*>(QString(), Qt::FindDirectChildrenOnly);
+    if (keeper == nullptr)
+        keeper = new OwnerKeeper(window);
+    keeper->setOwner(owner);
 }
 
 void markReadOnly(QLineEdit* edit)
@@ -68,3 +94,5 @@ void keepSelectionHighlighted(QWidget* view)
 }
 
 } // namespace DialogLook
+
+#include "DialogLook.moc"

@@ -18,8 +18,8 @@ inline constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::CustomizeWindowH
 void centreOnScreen(QWidget* window);
 // Keeps a window that cannot be its owner's child (it is made before the owner, or serves one
 // owner after another) over the owner as its dialog: transient for it on X11, its parent on
-// Wayland, so that the desktop places it over the owner and raises them together. Call it when
-// the owner is about to show or shown.
+// Wayland, so that the desktop places it over the owner and raises them together. Holds from the
+// window's next showing on; a later call names another owner.
 void keepOver(QWidget* window, QWidget* owner);
 // A read-only edit that the user reads but cannot type into: grey like an inactive frame.
 void markReadOnly(QLineEdit* edit);
