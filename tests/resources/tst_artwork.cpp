@@ -1,3 +1,5 @@
+#include "Artwork.h"
+
 #include <QImage>
 #include <QTest>
 
@@ -13,6 +15,8 @@ private Q_SLOTS:
     void backgroundIsOpaque();
     void disabledGlyphsAreGrey_data();
     void disabledGlyphsAreGrey();
+    void iconsAreSharpAtEveryScale_data();
+    void iconsAreSharpAtEveryScale();
 };
 
 void TestArtwork::sizes_data()
@@ -74,5 +78,50 @@ void TestArtwork::disabledGlyphsAreGrey()
     QVERIFY(visible > image.width() * image.height() / 3);
 }
 
-QTEST_GUILESS_MAIN(TestArtwork)
+// A drawing as a pixmap holds it for the screen (alpha premultiplied, which rounds the colours
+// of nearly transparent pixels).
+QImage asOnScreen(const QString& drawing)
+{
+    return QPixmap::fromImage(QImage(drawing)).toImage();
+}
+
+void TestArtwork::iconsAreSharpAtEveryScale_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("disabledPath");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("tool glyph") << ":/images/select-dir.png" << QString() << QSize(16, 16);
+    QTest::newRow("tool glyph with a disabled look")
+        << ":/images/about.png"
+        << ":/images/about-disabled.png" << QSize(16, 19);
+    QTest::newRow("window icon") << ":/images/korvane.png" << QString() << QSize(32, 32);
+    QTest::newRow("tree node") << ":/images/tree/drive-cdrom.png" << QString() << QSize(16, 16);
+}
+
+// At scale 1 an icon is its own drawing, pixel for pixel; at 2 it is the drawing made at twice
+// the size, not the small one stretched, and it is held as the same size on the screen.
+void TestArtwork::iconsAreSharpAtEveryScale()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, disabledPath);
+    QFETCH(QSize, size);
+
+    const QIcon icon = Artwork::icon(path, disabledPath);
+    const auto doubled = [](QString drawing) { return drawing.insert(drawing.size() - 4, "@2x"); };
+    QList<std::pair<QIcon::Mode, QString>> modes = {{QIcon::Normal, path}};
+    if (!disabledPath.isEmpty())
+        modes.append({QIcon::Disabled, disabledPath});
+    for (const auto& [mode, drawing] : modes) {
+        const QPixmap single = icon.pixmap(size, 1.0, mode);
+        QCOMPARE(single.toImage(), asOnScreen(drawing));
+
+        const QPixmap sharp = icon.pixmap(size, 2.0, mode);
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.size(), size * 2);
+        QCOMPARE(sharp.toImage(), asOnScreen(doubled(drawing)));
+    }
+}
+
+QTEST_MAIN(TestArtwork)
 #include "tst_artwork.moc"
