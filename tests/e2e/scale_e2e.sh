@@ -2,7 +2,8 @@
 # The main window follows the desktop's scale, on a screen of its own large enough for 2x: Xft.dpi
 # (as GNOME and KDE set it on X11) and QT_SCALE_FACTOR grow the whole window alike, the two
 # together count once, and a window that would not fit is cut down to the screen. At 2x the
-# window is the 1x window drawn with twice the pixels: halved, it matches the 1x screenshot.
+# window is the 1x window drawn with twice the pixels: halved, it matches the 1x screenshot, and
+# the gauge's figures are smoothed.
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 screen_width=2560
@@ -52,4 +53,9 @@ difference=$(sed 's/.*(\(.*\))/\1/' <<<"$difference")
 e2e_log "2x halved against 1x: RMSE $difference"
 awk -v d="$difference" 'BEGIN { exit !(d < 0.08) }' ||
     e2e_fail "the 2x window halved differs from the 1x one by $difference"
+# The gauge's "0%" (centred at 458,409 at 1x): drawn in black on white alone at 1x, where
+# smoothing would blur figures so small; smoothed at 2x, where jagged edges would show as steps.
+colours() { convert "$E2E_WORLD/$1.png" -crop "$2" -format %k info:; }
+[ "$(colours 1x 30x16+443+401)" -eq 2 ] || e2e_fail "the gauge's figures are smoothed at 1x"
+[ "$(colours 2x 60x32+886+802)" -gt 2 ] || e2e_fail "the gauge's figures are jagged at 2x"
 e2e_log "passed"
