@@ -13,7 +13,6 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
     libx11-dev # the close box of a window, for the end-to-end tests
     x11-xserver-utils # xrdb: the desktop's Xft.dpi, for the test of the scale
-    weston qt6-wayland # a Wayland compositor with no screen, and Qt's plugin for it
     dpkg-dev lintian desktop-file-utils appstream
     dbus-daemon at-spi2-core # the benchmarks' runs with the accessibility bus
     fuse3 python3-fusepy # a mount that never answers, for the tests of the searches
