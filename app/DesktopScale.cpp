@@ -7,7 +7,7 @@ namespace DesktopScale {
 
 void settle()
 {
-    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ||
         qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         return;
     // Without the factor Qt derives from the font density, the fonts would follow that density
