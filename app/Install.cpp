@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "DesktopScale.h"
 #include "DialogLook.h"
 #include "ErrorBox.h"
 #include "FolderDialog.h"
@@ -18,10 +19,7 @@
 
 int main(int argc, char* argv[])
 {
-    // The windows are laid out in pixels for 96 dots per inch: text sized for another density
-    // would no longer fit its controls.
-    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
+    DesktopScale::settle();
     selectMediaBackend();
 
     QApplication application(argc, argv);
@@ -55,6 +53,8 @@ int main(int argc, char* argv[])
     SelectDirFolderDialog folderDialog(newFolderPrompt);
     TMainForm mainForm(
         {.intro = &intro, .duplicatePrompt = &promptForm, .folderDialog = &folderDialog});
+    // Made before the main window, the prompt is still its dialog.
+    DialogLook::keepOver(&promptForm, &mainForm);
     runGuarded([&mainForm] { mainForm.FormCreate(); });
 
     mainForm.show();

@@ -80,16 +80,26 @@ void TPercentGauge::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::black);
     const QRect inner = rect().adjusted(1, 1, -1, -1);
     painter.fillRect(inner, Qt::white);
-    painter.fillRect(
-        QRect(inner.topLeft(), QSize(barWidth(inner.width(), m_progress), inner.height())),
-        barColor());
+    const QRect bar(inner.topLeft(), QSize(barWidth(inner.width(), m_progress), inner.height()));
+    painter.fillRect(bar, barColor());
 
-    // White text combined by exclusive-or: black over white, 255/255/95 over the bar. Smoothed
-    // edges would mix the two and blur the figures, so the text is drawn without.
+    // The text reads as white combined by exclusive-or: black over the field, the bar's colour
+    // inverted (255/255/95) over the bar, each half drawn in its own colour, so that it can be
+    // smoothed. At scale 1 smoothed edges would blur figures this small, so they are drawn
+    // without; on a scaled screen the same figures have pixels enough, and jagged edges would
+    // show as steps.
     QFont textFont = font();
-    textFont.setStyleStrategy(QFont::NoAntialias);
+    if (painter.device()->devicePixelRatio() <= 1)
+        textFont.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(textFont);
-    painter.setPen(Qt::white);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.drawText(inner, Qt::AlignCenter, QStringLiteral("%1%").arg(m_progress));
+    const QString text = QStringLiteral("%1%").arg(m_progress);
+    const QColor barInverted(255 - barColor().red(), 255 - barColor().green(),
+                             255 - barColor().blue());
+    for (const auto& [part, colour] :
+         {std::pair{QRegion(bar), barInverted},
+          std::pair{QRegion(inner).subtracted(bar), QColor(Qt::black)}}) {
+        painter.setClipRegion(part);
+        painter.setPen(colour);
+        painter.drawText(inner, Qt::AlignCenter, text);
+    }
 }

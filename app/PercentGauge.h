@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // The overall progress of an installation: a white field in a 1-pixel black frame, a bar from
-// the left and "45%" in the middle, drawn by exclusive-or so that it reads black over the field
+// the left and "45%" in the middle, drawn as exclusive-or would draw it: black over the field
 // and light yellow over the bar. It repaints at once, without waiting for the event loop, and
 // only when the whole percentage changes: the installation runs on the user-interface thread.
 class TPercentGauge : public QWidget

@@ -11,12 +11,13 @@
 //   bench_install [rounds]    medians over the rounds (default 8)
 
 #include "DemoWorld.h"
+#include "DesktopScale.h"
 #include "DuplicatePrompt.h"
 #include "FileSystem.h"
 #include "FontSubstitutes.h"
+#include "InstallPlan.h"
 #include "InstallRun.h"
 #include "Install_MainForm.h"
-#include "InstallPlan.h"
 #include "ProgramState.h"
 #include "ScenarioCatalogue.h"
 #include "ScenarioFile.h"
@@ -147,8 +148,7 @@ void syncFileSystem(const QString& folder)
 
 int main(int argc, char* argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
+    DesktopScale::settle();
     QApplication application(argc, argv);
     installFontSubstitutes();
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 8;

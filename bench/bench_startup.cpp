@@ -14,6 +14,7 @@
 // The intro start plays the demo's one-second intro first, as the program does.
 
 #include "DemoWorld.h"
+#include "DesktopScale.h"
 #include "FontSubstitutes.h"
 #include "Guarded.h"
 #include "Identity.h"
@@ -50,8 +51,7 @@ int showAndReport(QWidget& window)
 
 int runChild(int argc, char* argv[], const QString& kind)
 {
-    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
+    DesktopScale::settle();
     selectMediaBackend();
     QApplication application(argc, argv);
     QApplication::setApplicationName(Identity::programTitle);

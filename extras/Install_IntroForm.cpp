@@ -38,8 +38,12 @@ TIntroForm::~TIntroForm() = default;
 
 void TIntroForm::FormCreate()
 {
+    // Full screen, so that the desktop hides its panels and gives the window the whole output
+    // (on Wayland only the compositor places a window); the geometry is for the X server with no
+    // window manager, which knows nothing of the state.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
+    setWindowState(Qt::WindowFullScreen);
     // Opened afresh for the playback, on the whole screen. Should the file have become unreadable
     // since the first open, the error box says so and the window still shows, black, closing on a
     // key or a click.

@@ -17,6 +17,8 @@ TSelectDirForm::TSelectDirForm(QWidget* owner, TNewFolderPromptForm& newFolderPr
     setWindowIcon(Artwork::icon(QStringLiteral(":/images/hand.png")));
     DialogLook::markReadOnly(ui->DirEdit);
     DialogLook::centreOnScreen(this);
+    // The prompt serves every opening of the dialog, each a new window.
+    DialogLook::keepOver(&m_newFolderPrompt, this);
 
     connect(ui->DirectoryTree, &TDirectoryTree::changed, this,
             guarded(this, &TSelectDirForm::DirectoryTreeChange));

@@ -12,6 +12,7 @@ packages=(
     fonts-liberation fonts-urw-base35 fontconfig
     xvfb xauth xdotool x11-utils imagemagick ffmpeg librsvg2-bin
     libx11-dev # the close box of a window, for the end-to-end tests
+    x11-xserver-utils # xrdb: the desktop's Xft.dpi, for the test of the scale
     dpkg-dev lintian desktop-file-utils appstream
     dbus-daemon at-spi2-core # runs with the accessibility bus, in benchmarks and tests
     python3-pyatspi # a listener on the accessibility bus, as a screen reader keeps one

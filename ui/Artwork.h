@@ -10,8 +10,11 @@
 // libraries it never uses.
 namespace Artwork {
 
+// Each picture is read in the drawing for the screens' scale: its own pixels at scale 1, its
+// name@2x.png drawing above.
 QPixmap pixmap(const QString& resourcePath);
-// The icon, with a picture of its own for the disabled state when one is named.
+// The icon, with a picture of its own for the disabled state when one is named; it holds both
+// drawings of each, so that it is sharp on any screen it is painted on.
 QIcon icon(const QString& resourcePath, const QString& disabledPath = {});
 // The program's own icon, which its windows show; the folder dialog shows a hand of its own.
 QIcon windowIcon();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the SVG drawings in this folder into the PNGs the program embeds (resources/images/)
-# and the program's icon at the desktop's sizes (resources/icons/hicolor/, installed with it).
+# Renders the SVG drawings in this folder into the PNGs the program embeds (resources/images/),
+# each also at twice its size (name@2x.png) for screens scaled by more than 1, and the program's
+# icon at the desktop's sizes (resources/icons/hicolor/, installed with it).
 # The PNGs are committed, so a build needs no renderer; run this after changing a drawing.
 # Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick's convert.
 set -euo pipefail
@@ -13,24 +14,29 @@ render() { # svg, png, [rsvg-convert options]; glyphs keep their alpha channel, 
     rsvg-convert "${@:3}" "$1" | convert - -strip "PNG32:$2"
 }
 
-# The background is a 24-bit picture with no alpha channel.
-render "$art/background.svg" "$out/background.tmp.png"
-convert "$out/background.tmp.png" -background black -alpha remove -alpha off -strip \
-    "PNG24:$out/background.png"
-rm -f "$out/background.tmp.png"
+for scale in 1 2; do
+    suffix=$([ "$scale" -eq 1 ] || echo "@${scale}x")
 
-for name in select-dir show-intro about exit korvane hand; do
-    render "$art/$name.svg" "$out/$name.png"
-done
-for svg in "$art"/tree/*.svg; do
-    name=$(basename "$svg" .svg)
-    render "$svg" "$out/tree/$name.png"
-done
+    # The background is a 24-bit picture with no alpha channel.
+    render "$art/background.svg" "$out/background.tmp.png" --zoom "$scale"
+    convert "$out/background.tmp.png" -background black -alpha remove -alpha off -strip \
+        "PNG24:$out/background$suffix.png"
+    rm -f "$out/background.tmp.png"
 
-# Disabled glyphs: the normal glyph in flat grey, a little lighter, keeping its outline.
-for name in about exit; do
-    convert "$out/$name.png" -colorspace Gray -level -40%,110% -channel A -evaluate multiply 0.75 \
-        +channel -colorspace sRGB -strip "PNG32:$out/$name-disabled.png"
+    for name in select-dir show-intro about exit korvane hand; do
+        render "$art/$name.svg" "$out/$name$suffix.png" --zoom "$scale"
+    done
+    for svg in "$art"/tree/*.svg; do
+        name=$(basename "$svg" .svg)
+        render "$svg" "$out/tree/$name$suffix.png" --zoom "$scale"
+    done
+
+    # Disabled glyphs: the normal glyph in flat grey, a little lighter, keeping its outline.
+    for name in about exit; do
+        convert "$out/$name$suffix.png" -colorspace Gray -level -40%,110% -channel A \
+            -evaluate multiply 0.75 +channel -colorspace sRGB -strip \
+            "PNG32:$out/$name-disabled$suffix.png"
+    done
 done
 
 # The desktop's menus, docks and software centres pick the size they show from these.

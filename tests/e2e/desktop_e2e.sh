@@ -33,6 +33,9 @@ sleep 0.5
 e2e_click 123 409 # Begin installation...
 prompt=$(e2e_wait_window "Duplicated scenario file warning" "480x154" 15) ||
     e2e_fail "no duplicate prompt for the file the game holds already"
+# The main window's dialog, which the desktop places over it (on Wayland too: set_parent).
+xprop -id "$prompt" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$E2E_MAIN")\$" ||
+    e2e_fail "the prompt is not the main window's dialog: $(xprop -id "$prompt" WM_TRANSIENT_FOR)"
 xdotool mousemove --window "$prompt" 239 97 click 1 # Overwrite file
 e2e_wait_gone "$prompt" 5 || e2e_fail "the prompt did not close"
 deadline=$((SECONDS + 20))

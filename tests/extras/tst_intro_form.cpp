@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <utility>
 
 namespace {
@@ -427,6 +428,8 @@ void TestIntroForm::pictureFillsTheArea()
 
     const QSize screen = QGuiApplication::primaryScreen()->size();
     QCOMPARE(form->geometry(), QGuiApplication::primaryScreen()->geometry());
+    // Full screen, not merely screen-sized: a Wayland compositor places a window itself.
+    QVERIFY(form->windowHandle()->windowStates().testFlag(Qt::WindowFullScreen));
     QCOMPARE(panel->geometry(), introDisplayPlace(screen));
 
     // A 16:9 picture stretched over the 4:3 area, with no bars above, below or beside it.

@@ -1,3 +1,5 @@
+#include "Artwork.h"
+
 #include <QImage>
 #include <QTest>
 
@@ -13,6 +15,8 @@ private Q_SLOTS:
     void backgroundIsOpaque();
     void disabledGlyphsAreGrey_data();
     void disabledGlyphsAreGrey();
+    void iconsAreSharpAtEveryScale_data();
+    void iconsAreSharpAtEveryScale();
 };
 
 void TestArtwork::sizes_data()
@@ -74,5 +78,31 @@ void TestArtwork::disabledGlyphsAreGrey()
     QVERIFY(visible > image.width() * image.height() / 3);
 }
 
-QTEST_GUILESS_MAIN(TestArtwork)
+void TestArtwork::iconsAreSharpAtEveryScale_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("glyph") << ":/images/select-dir.png" << int(QIcon::Normal) << QSize(16, 16);
+    QTest::newRow("disabled") << ":/images/about-disabled.png" << int(QIcon::Disabled)
+                              << QSize(16, 19);
+    QTest::newRow("window") << ":/images/korvane.png" << int(QIcon::Normal) << QSize(32, 32);
+    QTest::newRow("tree") << ":/images/tree/drive-cdrom.png" << int(QIcon::Normal) << QSize(16, 16);
+}
+
+// At scale 1 its own drawing, pixel for pixel; at 2 the drawing made at twice the size, not the
+// small one stretched. A pixmap holds them premultiplied, which rounds faint pixels.
+void TestArtwork::iconsAreSharpAtEveryScale()
+{
+    QFETCH(QString, drawing);
+    QFETCH(int, mode);
+    QFETCH(QSize, size);
+    const QIcon icon = Artwork::icon(QString(drawing).remove("-disabled"), drawing);
+    const auto held = [](const QString& path) { return QPixmap(path).toImage(); };
+    QCOMPARE(icon.pixmap(size, 1.0, QIcon::Mode(mode)).toImage(), held(drawing));
+    QCOMPARE(icon.pixmap(size, 2.0, QIcon::Mode(mode)).toImage(),
+             held(QString(drawing).insert(drawing.size() - 4, "@2x")));
+}
+
+QTEST_MAIN(TestArtwork)
 #include "tst_artwork.moc"
