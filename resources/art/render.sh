@@ -19,7 +19,7 @@ convert "$out/background.tmp.png" -background black -alpha remove -alpha off -st
     "PNG24:$out/background.png"
 rm -f "$out/background.tmp.png"
 
-for name in select-dir show-intro about exit korvane hand; do
+for name in select-dir show-intro about exit undo korvane hand; do
     render "$art/$name.svg" "$out/$name.png"
 done
 for svg in "$art"/tree/*.svg; do
@@ -28,7 +28,7 @@ for svg in "$art"/tree/*.svg; do
 done
 
 # Disabled glyphs: the normal glyph in flat grey, a little lighter, keeping its outline.
-for name in about exit; do
+for name in about exit undo; do
     convert "$out/$name.png" -colorspace Gray -level -40%,110% -channel A -evaluate multiply 0.75 \
         +channel -colorspace sRGB -strip "PNG32:$out/$name-disabled.png"
 done
