@@ -22,6 +22,8 @@ constexpr quint64 Prime3 = 0x165667b19e3779f9ull;
 
 const QLatin1String JournalName("journal");
 const QByteArray Heading("korvane-run\t1\n");
+const QLatin1String KeptPrefix("kept-");
+constexpr qsizetype MaxNameInKept = 200; // bytes, well within any file system's 255
 
 quint64 word(const char* bytes)
 {
@@ -200,6 +202,18 @@ std::optional<RunRecord> RunRecord::read(const QString& runFolder)
     }
     if (headingFields < 6 || record.place.destinationHost.isEmpty())
         return std::nullopt;
+    // A file kept just before a crash, its line not yet on the disk: what the run wrote in its
+    // place is unknown, so undoing asks before touching it.
+    QStringList listed;
+    for (const RecordedFile& file : std::as_const(record.files))
+        listed << file.backup;
+    const QStringList kept = QDir(runFolder).entryList({KeptPrefix + '*'}, QDir::Files, QDir::Name);
+    for (const QString& backup : kept) {
+        const qsizetype named = backup.indexOf(QLatin1Char('-'), KeptPrefix.size());
+        if (named > 0 && !listed.contains(backup))
+            record.files << RecordedFile{decodedField(backup.mid(named + 1).toLatin1()), -1, 0, 0,
+                                         backup};
+    }
     return record;
 }
 
@@ -336,7 +350,13 @@ void RunRecorder::keepReplaced(const WinFolder& destination, const QString& name
                                RecordedFile written)
 {
     open();
-    written.backup = QStringLiteral("kept-%1").arg(++m_keptCount, 4, 10, QLatin1Char('0'));
+    // The kept file's name says whose it is, so that its name alone, once on the disk, records
+    // it: one sync of the folder's names per file, the line following with the run's end. A name
+    // too long for that waits for its line instead.
+    const QString index = QStringLiteral("%1").arg(++m_keptCount, 4, 10, QLatin1Char('0'));
+    const QByteArray encoded = encodedField(name);
+    const bool named = encoded.size() <= MaxNameInKept;
+    written.backup = KeptPrefix + index + (named ? '-' + QString::fromLatin1(encoded) : QString());
     RunRecords::step();
     if (!destination.linkInto(name, *m_opened, written.backup)) {
         WinFile original = destination.openRead(name);
@@ -352,11 +372,11 @@ void RunRecorder::keepReplaced(const WinFolder& destination, const QString& name
     }
     RunRecords::step();
     append(written);
-    RunRecords::step();
-    // The kept file's name and its line are on the disk before the original loses its name.
-    m_journal->syncData();
+    m_unsynced = true;
+    if (!named)
+        finish();
+    // The kept file is on the disk under its name before the original loses its own.
     m_opened->syncNames();
-    m_unsynced = false;
     RunRecords::step();
 }
 
