@@ -23,6 +23,7 @@ constexpr quint64 Prime3 = 0x165667b19e3779f9ull;
 const QLatin1String JournalName("journal");
 const QByteArray Heading("korvane-run\t1\n");
 const QLatin1String KeptPrefix("kept-");
+constexpr int HeadingLines = 7;
 constexpr qsizetype MaxNameInKept = 200; // bytes, well within any file system's 255
 
 quint64 word(const char* bytes)
@@ -164,12 +165,19 @@ quint64 ContentHash::ofFile(WinFile& file)
     return hash.value();
 }
 
-std::optional<RunRecord> RunRecord::read(const QString& runFolder)
+std::optional<RunRecord> RunRecord::read(const QString& runFolder, Extent extent)
 {
     QFile journal(runFolder + QLatin1Char('/') + JournalName);
     if (!journal.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArrayList lines = journal.readAll().split('\n');
+    QByteArrayList lines;
+    if (extent == Extent::Heading) {
+        for (int at = 0; at < HeadingLines && !journal.atEnd(); ++at)
+            lines << journal.readLine();
+        lines = lines.join().split('\n');
+    } else {
+        lines = journal.readAll().split('\n');
+    }
     lines.removeLast(); // what follows the last newline: empty, or a line cut short
     if (lines.isEmpty() || lines.takeFirst() + '\n' != Heading)
         return std::nullopt;
@@ -200,8 +208,10 @@ std::optional<RunRecord> RunRecord::read(const QString& runFolder)
             record.files << *file;
         }
     }
-    if (headingFields < 6 || record.place.destinationHost.isEmpty())
+    if (headingFields < HeadingLines - 1 || record.place.destinationHost.isEmpty())
         return std::nullopt;
+    if (extent == Extent::Heading)
+        return record;
     // A file kept just before a crash, its line not yet on the disk: what the run wrote in its
     // place is unknown, so undoing asks before touching it.
     QStringList listed;
@@ -250,7 +260,7 @@ QString defaultFolder()
     return base + QStringLiteral("/korvane-installer");
 }
 
-QList<RunRecord> all(const QString& stateFolder)
+QList<RunRecord> all(const QString& stateFolder, RunRecord::Extent extent)
 {
     QList<RunRecord> records;
     const QStringList names =
@@ -259,7 +269,7 @@ QList<RunRecord> all(const QString& stateFolder)
         if (!isRunFolderName(name))
             continue;
         if (std::optional<RunRecord> record =
-                RunRecord::read(stateFolder + QLatin1Char('/') + name))
+                RunRecord::read(stateFolder + QLatin1Char('/') + name, extent))
             records << std::move(*record);
     }
     return records;
@@ -285,11 +295,15 @@ void tidy(const QString& stateFolder)
         if (!isRunFolderName(name))
             remove(state.filePath(name));
     }
-    QList<RunRecord> records = all(stateFolder);
-    for (qsizetype at = 0; at < records.size(); ++at) {
-        const RunRecord& record = records[at];
-        if (at < records.size() - Kept || !QFileInfo(record.place.destinationHost).isDir())
-            remove(record.folder);
+    // Only the headings are read: a start must not wait for the records' thousands of lines.
+    const QStringList runs = state.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (qsizetype at = 0; at < runs.size(); ++at) {
+        const QString folder = state.filePath(runs[at]);
+        const std::optional<RunRecord> record = RunRecord::read(folder, RunRecord::Extent::Heading);
+        // A folder that is no whole record is left alone, lest a kept file go with it.
+        if (at < runs.size() - Kept ||
+            (record && !QFileInfo(record->place.destinationHost).isDir()))
+            remove(folder);
     }
 }
 

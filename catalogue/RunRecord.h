@@ -66,8 +66,13 @@ struct RunRecord
     RunPlace place;
     QList<RecordedFile> files; // in the order the run changed them
 
+    enum class Extent
+    {
+        Heading, // when, and where: files left empty
+        Whole
+    };
     // nullopt when the folder holds no journal with a whole heading.
-    static std::optional<RunRecord> read(const QString& runFolder);
+    static std::optional<RunRecord> read(const QString& runFolder, Extent extent = Extent::Whole);
     // Writes files as the record's new list, in one step: a crash leaves the old list or this one.
     void rewrite(const QList<RecordedFile>& left);
 };
@@ -80,7 +85,8 @@ constexpr int Kept = 10;
 
 QString defaultFolder();
 // The whole records, oldest first.
-QList<RunRecord> all(const QString& stateFolder);
+QList<RunRecord> all(const QString& stateFolder,
+                     RunRecord::Extent extent = RunRecord::Extent::Whole);
 // Removes the records beyond the last Kept ones, those of folders that are gone, and what an
 // interrupted run or removal left: the folder's size stays bounded.
 void tidy(const QString& stateFolder);

@@ -209,12 +209,14 @@ private:
 
 std::optional<RunUndo> RunUndo::last(const QString& stateFolder, const QString& gameFolderHost)
 {
-    const QList<RunRecord> records = RunRecords::all(stateFolder);
-    for (auto record = records.rbegin(); record != records.rend(); ++record) {
-        if (!record->files.isEmpty() &&
-            (gameFolderHost.isEmpty() ||
-             QDir::cleanPath(record->place.gameFolderHost) == QDir::cleanPath(gameFolderHost)))
-            return RunUndo(*record);
+    const QList<RunRecord> records = RunRecords::all(stateFolder, RunRecord::Extent::Heading);
+    for (auto heading = records.rbegin(); heading != records.rend(); ++heading) {
+        if (!gameFolderHost.isEmpty() &&
+            QDir::cleanPath(heading->place.gameFolderHost) != QDir::cleanPath(gameFolderHost))
+            continue;
+        std::optional<RunRecord> record = RunRecord::read(heading->folder);
+        if (record && !record->files.isEmpty())
+            return RunUndo(std::move(*record));
     }
     return std::nullopt;
 }
