@@ -13,5 +13,5 @@ struct MainFormServices
     IntroLauncher* intro = nullptr;
     DuplicatePrompt* duplicatePrompt = nullptr; // without one, existing files are skipped
     FolderDialog* folderDialog = nullptr;       // without one, no folder choice is offered
-    QString runRecords; // where runs are recorded for undoing them; empty records nothing
+    QString runRecords = QString(); // where runs are recorded for undoing; empty records nothing
 };
