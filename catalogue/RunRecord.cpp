@@ -254,7 +254,7 @@ namespace RunRecords {
 QString defaultFolder()
 {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification asks for an absolute path and ignores any other.
+    // XDG base directories are absolute paths; a relative one is ignored, as other programs do.
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
     return base + QStringLiteral("/korvane-installer");
