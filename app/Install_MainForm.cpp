@@ -388,8 +388,10 @@ void TMainForm::Undo_SButtonClick()
 {
     const auto refresh = qScopeGuard([this] { enableUndo(); });
     const QString host = GameFolder::hostFolder(m_state.gameFolder);
+    if (host.isEmpty() || m_services.runRecords.isEmpty())
+        return;
     std::optional<RunUndo> undo = RunUndo::last(m_services.runRecords, host);
-    if (host.isEmpty() || !undo)
+    if (!undo)
         return;
     const RunUndo::Outcome outcome = undo->run(*this);
     if (!outcome.confirmed)

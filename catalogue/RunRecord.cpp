@@ -263,6 +263,8 @@ QString defaultFolder()
 QList<RunRecord> all(const QString& stateFolder, RunRecord::Extent extent)
 {
     QList<RunRecord> records;
+    if (stateFolder.isEmpty())
+        return records; // not the current directory
     const QStringList names =
         QDir(stateFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : names) {
@@ -289,6 +291,8 @@ void remove(const QString& runFolder)
 
 void tidy(const QString& stateFolder)
 {
+    if (stateFolder.isEmpty())
+        return;
     const QDir state(stateFolder);
     for (const QString& name : state.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
         // What a run or a removal cut short left: a folder never named as a record.
