@@ -12,13 +12,25 @@
 #include "Install_NewFolderPromptForm.h"
 #include "Install_PromptForm.h"
 #include "MediaBackend.h"
+#include "RunRecord.h"
 #include "StartPlaces.h"
+#include "TerminalUndo.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <algorithm>
+#include <string_view>
 
 int main(int argc, char* argv[])
 {
+    // Old records go first, in a few milliseconds, so that their folder stays small.
+    const QString runRecords = RunRecords::defaultFolder();
+    RunRecords::tidy(runRecords);
+    if (std::find(argv + 1, argv + argc, std::string_view("--undo")) != argv + argc) {
+        QCoreApplication terminal(argc, argv);
+        return TerminalUndo::run(runRecords);
+    }
+
     DesktopScale::settle();
     selectMediaBackend();
 
@@ -51,8 +63,10 @@ int main(int argc, char* argv[])
     TAboutForm aboutForm;
     TNewFolderPromptForm newFolderPrompt;
     SelectDirFolderDialog folderDialog(newFolderPrompt);
-    TMainForm mainForm(
-        {.intro = &intro, .duplicatePrompt = &promptForm, .folderDialog = &folderDialog});
+    TMainForm mainForm({.intro = &intro,
+                        .duplicatePrompt = &promptForm,
+                        .folderDialog = &folderDialog,
+                        .runRecords = runRecords});
     // Made before the main window, the prompt is still its dialog.
     DialogLook::keepOver(&promptForm, &mainForm);
     runGuarded([&mainForm] { mainForm.FormCreate(); });

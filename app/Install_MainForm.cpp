@@ -6,6 +6,7 @@
 #include "DuplicatePrompt.h"
 #include "GameFolder.h"
 #include "Guarded.h"
+#include "Identity.h"
 #include "InstallPlan.h"
 #include "Install_AboutForm.h"
 #include "IntroLauncher.h"
@@ -20,6 +21,8 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLocale>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
@@ -59,6 +62,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
       m_run(*this)
 {
     ui->setupUi(this);
+    m_run.recordRunsIn(services.runRecords);
     setFixedSize(size());
     showArtwork();
     ui->BackgroundImage->lower();
@@ -109,6 +113,7 @@ void TMainForm::whenNoRunGoesOn(std::function<void()> call)
 void TMainForm::connectHandlers()
 {
     connect(ui->ShowIntro_SButton, &QToolButton::clicked, this, handler(&TMainForm::FormCreate));
+    connect(ui->Undo_SButton, &QToolButton::clicked, this, handler(&TMainForm::Undo_SButtonClick));
     connect(ui->About_SButton, &QToolButton::clicked, this,
             handler(&TMainForm::About_SButtonClick));
     connect(ui->Exit_SButton, &QToolButton::clicked, this, handler(&TMainForm::Exit_SButtonClick));
@@ -135,6 +140,8 @@ void TMainForm::showArtwork()
     ui->BackgroundImage->setPixmap(Artwork::pixmap(QStringLiteral(":/images/background.png")));
     ui->SelectDir_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/select-dir.png")));
     ui->ShowIntro_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/show-intro.png")));
+    ui->Undo_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/undo.png"),
+                                            QStringLiteral(":/images/undo-disabled.png")));
     ui->About_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/about.png"),
                                              QStringLiteral(":/images/about-disabled.png")));
     ui->Exit_SButton->setIcon(Artwork::icon(QStringLiteral(":/images/exit.png"),
@@ -310,6 +317,7 @@ void TMainForm::StartButtonClick()
     const auto restore = qScopeGuard([this] {
         ui->StartButton->setEnabled(m_state.tickedCount > 0);
         m_runReports.flush(); // "Ready." or the last file before an error, heard at once
+        enableUndo();
         for (std::function<void()>& call : std::exchange(m_afterRun, {}))
             QMetaObject::invokeMethod(
                 this, [this, call = std::move(call)] { whenNoRunGoesOn(call); },
@@ -392,6 +400,47 @@ void TMainForm::showGameFolder()
     const QString host = GameFolder::hostFolder(m_state.gameFolder);
     ui->AoEpathEdit->setToolTip(host.isEmpty() ? GameFolder::prefixHint() : host);
     ui->AoEpathEdit->setPlaceholderText(GameFolder::prefixHint());
+    enableUndo();
+}
+
+void TMainForm::enableUndo()
+{
+    const QString host = GameFolder::hostFolder(m_state.gameFolder);
+    ui->Undo_SButton->setEnabled(!m_services.runRecords.isEmpty() && !host.isEmpty() &&
+                                 RunUndo::last(m_services.runRecords, host));
+}
+
+void TMainForm::Undo_SButtonClick()
+{
+    const auto refresh = qScopeGuard([this] { enableUndo(); });
+    const QString host = GameFolder::hostFolder(m_state.gameFolder);
+    if (host.isEmpty() || m_services.runRecords.isEmpty())
+        return;
+    std::optional<RunUndo> undo = RunUndo::last(m_services.runRecords, host);
+    if (!undo)
+        return;
+    const RunUndo::Outcome outcome = undo->run(*this);
+    if (!outcome.confirmed)
+        return;
+    ShowStatus(QStringLiteral("Undone: %1 removed, %2 restored, %3 left as they are.")
+                   .arg(outcome.removed)
+                   .arg(outcome.restored)
+                   .arg(outcome.left));
+    ShowFreeSpace();
+}
+
+bool TMainForm::confirm(const RunRecord& record, const QString& summary)
+{
+    const QString question =
+        QStringLiteral("Undo the installation of %1 into %2?\n\nThis will %3.")
+            .arg(QLocale().toString(record.when.toLocalTime(), QLocale::ShortFormat),
+                 record.place.destination, summary);
+    return QMessageBox::question(this, Identity::programTitle, question) == QMessageBox::Yes;
+}
+
+int TMainForm::askChanged(const QString& path)
+{
+    return askDuplicate(path);
 }
 
 void TMainForm::selectTypeFolders()

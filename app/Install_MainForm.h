@@ -4,6 +4,7 @@
 #include "GameFolderChoice.h"
 #include "MainFormServices.h"
 #include "ProgramState.h"
+#include "RunUndo.h"
 #include "WorkerRun.h"
 
 #include <QWidget>
@@ -31,7 +32,7 @@ class TMainForm;
 // files with their description, the selection and free-space figures, the start button and the
 // progress of an installation. It owns the program's state; the work is done by the catalogue,
 // the folder choice and the extras, which its handlers call.
-class TMainForm : public QWidget, private InstallRunUi, private GameFolderHost
+class TMainForm : public QWidget, private InstallRunUi, private GameFolderHost, private UndoUi
 {
     Q_OBJECT
 
@@ -82,6 +83,7 @@ private:
     void UncheckAll_ButtonClick();
     void StartButtonClick();
     void SelectDir_SButtonClick();
+    void Undo_SButtonClick();
     void About_SButtonClick();
     void Exit_SButtonClick();
 
@@ -96,6 +98,11 @@ private:
     void updateFreeSpace() override;
     int askDuplicate(const QString& destinationPath) override;
     void paintNow() override;
+
+    // The undo button is there for the last recorded run that changed the game folder.
+    void enableUndo();
+    bool confirm(const RunRecord& record, const QString& summary) override;
+    int askChanged(const QString& path) override;
 
     // What the game-folder choice reads and refreshes in this window.
     QString gameFolder() const override { return m_state.gameFolder; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class DuplicatePrompt;
 class FolderDialog;
 class IntroLauncher;
@@ -11,4 +13,5 @@ struct MainFormServices
     IntroLauncher* intro = nullptr;
     DuplicatePrompt* duplicatePrompt = nullptr; // without one, existing files are skipped
     FolderDialog* folderDialog = nullptr;       // without one, no folder choice is offered
+    QString runRecords = QString(); // where runs are recorded for undoing; empty records nothing
 };

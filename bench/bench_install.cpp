@@ -4,9 +4,10 @@
 // sync of the file system that the run makes) and against `cp`, each into the demo prefix's
 // empty game folder, in the same run, with the longest time the window's
 // event loop stood still during a run in the window, and the run with no window again over the
-// files it copied (each one replaced); then filling the list from a folder of 10,000 files, and
-// "Check all" on that list in the main window, against listing the folder with QDir. Run with
-// the accessibility bus, it says so.
+// files it copied (each one replaced), and that again keeping each replaced file in the run's
+// record against the same without; then filling the list from a folder of 10,000 files, and "Check
+// all" on that list in the main window, against listing the folder with QDir. Run with the
+// accessibility bus, it says so.
 //
 //   bench_install [rounds]    medians over the rounds (default 8)
 
@@ -208,14 +209,15 @@ int main(int argc, char* argv[])
         stalls.stop();
         checkCopied();
     };
-    auto installSilently = [&] {
+    auto installSilentlyWith = [&](InstallRun& run) {
         ScenarioTypes::selectTypeFolders(state, 0);
         ScenarioCatalogue::fillFileList(list, state.sourceFolder);
         list.setEveryTick(true);
         ScenarioCatalogue::countTicked(state, list);
-        silentRun.start(InstallPlan::ofTicked(list, state));
+        run.start(InstallPlan::ofTicked(list, state));
         checkCopied();
     };
+    auto installSilently = [&] { installSilentlyWith(silentRun); };
     struct Contender
     {
         std::function<void()> copy;
@@ -281,6 +283,24 @@ int main(int argc, char* argv[])
     }
     std::printf("  the same, replacing:  %8.1f ms   / bare loop = %.3f\n", median(replaceTimes),
                 median(replaceTimes) / bareMs);
+    // The same again, each replaced file kept in the run's record, in turns with the run that
+    // keeps nothing; each round's record is removed after it, outside the time.
+    QTemporaryDir records;
+    InstallRun recordingRun(silent);
+    recordingRun.recordRunsIn(records.path() + QStringLiteral("/korvane-installer"));
+    QList<double> plainTimes, keptTimes;
+    for (int round = 0; round < std::max(1, rounds / 2); ++round) {
+        for (const bool keeping : {false, true}) {
+            ::sync();
+            QElapsedTimer timer;
+            timer.start();
+            installSilentlyWith(keeping ? recordingRun : silentRun);
+            (keeping ? keptTimes : plainTimes) << timer.nsecsElapsed() / 1e6;
+        }
+        QDir(records.path() + QStringLiteral("/korvane-installer")).removeRecursively();
+    }
+    std::printf("  replacing, kept:      %8.1f ms   / the same unkept = %.3f (%.1f ms)\n",
+                median(keptTimes), median(keptTimes) / median(plainTimes), median(plainTimes));
     std::printf("  bare loop:            %8.1f ms\n", bareMs);
     std::printf("  bare loop and syncfs: %8.1f ms (synced)\n", syncedMs);
     std::printf("  cp:                   %8.1f ms\n", cpMs);

@@ -8,6 +8,7 @@ InstallPlan InstallPlan::ofTicked(const ScenarioListModel& list, const ProgramSt
 {
     InstallPlan plan;
     plan.sourceFolder = state.sourceFolder;
+    plan.gameFolder = state.gameFolder;
     plan.destinationFolder = state.destinationFolder;
     plan.typeFolders = ScenarioTypes::destinationFolders(state.gameFolder);
     for (int row = 0; row < list.rowCount(); ++row) {

@@ -20,6 +20,7 @@ struct InstallPlan
     };
 
     QString sourceFolder;      // relative to the current directory
+    QString gameFolder;        // Windows path, for the run's record
     QString destinationFolder; // the selected type's folder in the game folder
     QStringList typeFolders;   // every type's folder in the game folder, made before the copy
     QList<File> files;         // in the order they are copied

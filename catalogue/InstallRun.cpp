@@ -4,7 +4,9 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "Guarded.h"
+#include "RunRecord.h"
 #include "WinPath.h"
+#include "WinePrefix.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -48,6 +50,7 @@ public:
     }
 
     qint64 write(const char* data, qint64 count) { return m_file.write(data, count); }
+    FileVersion version() const { return m_file.version(); }
     void finish() { m_file.close(); }
     bool isPlaced() const { return m_placed; }
 
@@ -90,7 +93,23 @@ void refuseProtected(std::optional<quint32> attributes)
         throw EInOutError(Win32Error::AccessDenied);
 }
 
+RunPlace placeOf(const InstallPlan& plan)
+{
+    const auto host = [](const QString& windowsPath) {
+        const WinPath::HostPath path = WinPath::toHost(windowsPath);
+        return path ? *path : QString();
+    };
+    return {WinePrefix::path(), plan.gameFolder, host(plan.gameFolder), plan.destinationFolder,
+            host(plan.destinationFolder)};
+}
+
 } // namespace
+
+InstallRun::InstallRun(InstallRunUi& ui) : m_ui(ui)
+{
+}
+
+InstallRun::~InstallRun() = default;
 
 void InstallRun::start(InstallPlan plan)
 {
@@ -117,12 +136,23 @@ void InstallRun::start(InstallPlan plan)
     const WinFolder source(m_plan.sourceFolder);
     const WinFolder destination(m_plan.destinationFolder);
     m_filesPlaced = false;
+    if (!m_stateFolder.isEmpty())
+        m_recorder = std::make_unique<RunRecorder>(m_stateFolder, placeOf(m_plan));
+    const auto recordEnds = qScopeGuard([&] {
+        runQuietly([&] {
+            if (m_recorder)
+                m_recorder->finish();
+        });
+        m_recorder.reset();
+    });
     // New files are not synced one by one, nor the renames of replaced ones: one sync of their
     // file system covers them all, also when an error ends the run.
     auto syncOnError = qScopeGuard([&] { runQuietly([&] { syncPlacedFiles(destination); }); });
     for (qsizetype file = 0; file < m_plan.files.size() && m_continueRun; ++file)
         installFile(m_plan.files[file], source, destination);
     syncOnError.dismiss();
+    if (m_recorder)
+        m_recorder->finish();
     syncPlacedFiles(destination); // before "Ready.", which tells the user the files are safe
     showStatusNow(QStringLiteral("Ready."));
 }
@@ -187,6 +217,7 @@ void InstallRun::copyFile(const InstallPlan::File& file, const WinFolder& source
         showStatusNow(QStringLiteral("Copying %1 ...").arg(name));
 
         qint64 done = 0;
+        ContentHash hash;
         std::array<char, BlockSize> buffer;
         while (const qint64 got = source.read(buffer.data(), BlockSize)) {
             for (qint64 written = 0; written < got;) {
@@ -198,21 +229,29 @@ void InstallRun::copyFile(const InstallPlan::File& file, const WinFolder& source
                 m_copiedTotal += stored;
                 showProgress(done, read.size, file.size);
             }
+            if (m_recorder)
+                hash.add(buffer.data(), got);
         }
         // A file cut, grown or rewritten while it was read would arrive as a mix of versions.
         if (done != read.size || source.version() != read)
             throw Exception(QStringLiteral("The file %1 changed as it was read")
                                 .arg(WinPath::join(m_plan.sourceFolder, name)));
+        const FileVersion wrote = target.version();
+        const RecordedFile written{name, wrote.size, wrote.modified, m_recorder ? hash.value() : 0,
+                                   QString()};
         target.finish();
         if (existing) {
-            target.replace(name);
-        } else if (!target.putInFreePlace(name)) {
+            replaceKeeping(target, destination, name, written);
+        } else if (target.putInFreePlace(name)) {
+            if (m_recorder)
+                m_recorder->noteAdded(written);
+        } else {
             // Another program saved a file of this name during the copy: a duplicate as any other.
             // An entry that gives no attributes (a link leading nowhere) is one too.
             const std::optional<quint32> newcomer = destination.attributes(name);
             if (mayWrite(destinationPath, newcomer.value_or(0))) {
                 refuseProtected(newcomer);
-                target.replace(name);
+                replaceKeeping(target, destination, name, written);
             }
         }
         m_filesPlaced = m_filesPlaced || target.isPlaced();
@@ -223,6 +262,15 @@ void InstallRun::copyFile(const InstallPlan::File& file, const WinFolder& source
     // The whole file is there, whatever size it had when the copy began.
     m_ui.setFileProgress(100);
     m_ui.setOverallProgress(overallPercent(file.size, file.size));
+}
+
+template <class Pending>
+void InstallRun::replaceKeeping(Pending& target, const WinFolder& destination, const QString& name,
+                                const RecordedFile& written)
+{
+    if (m_recorder)
+        m_recorder->keepReplaced(destination, name, written);
+    target.replace(name);
 }
 
 void InstallRun::syncPlacedFiles(const WinFolder& destination)

@@ -4,9 +4,12 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <memory>
 #include <optional>
 
+class RunRecorder;
 class WinFolder;
+struct RecordedFile;
 
 // What an installation run asks of the window that started it.
 class InstallRunUi
@@ -38,7 +41,8 @@ public:
     static constexpr qint64 BlockSize = 2048;
     static constexpr qint64 PaintInterval = 16; // ms
 
-    explicit InstallRun(InstallRunUi& ui) : m_ui(ui) {}
+    explicit InstallRun(InstallRunUi& ui);
+    ~InstallRun();
 
     // The whole run; an error ends it and leaves through the exception. Does nothing while a run
     // is already under way.
@@ -48,6 +52,9 @@ public:
     qint64 copiedTotal() const { return m_copiedTotal; }
     // The least time between two paints of the progress within a file; 0 shows every block.
     void setPaintInterval(qint64 milliseconds) { m_paintInterval = milliseconds; }
+    // Each run that changes something is then recorded in stateFolder, each file it replaces
+    // kept there, so that RunUndo can take the run back; empty records nothing.
+    void recordRunsIn(const QString& stateFolder) { m_stateFolder = stateFolder; }
 
 private:
     // entryName: the list's name, read from source and written under itself; one that is not a
@@ -60,6 +67,10 @@ private:
                   const WinFolder& destination, const QString& destinationPath,
                   std::optional<quint32> existing);
     void syncPlacedFiles(const WinFolder& destination);
+    // Keeps what name holds in the run's record, then puts the finished file in its place.
+    template <class Pending>
+    void replaceKeeping(Pending& target, const WinFolder& destination, const QString& name,
+                        const RecordedFile& written);
     // At most one paint every PaintInterval: a repaint per block would cost more than the copy.
     void showProgress(qint64 done, qint64 size, qint64 listedSize);
     // The run's share of the plan once `done` bytes of the current file, listed at `listedSize`,
@@ -81,4 +92,6 @@ private:
     bool m_filesPlaced = false; // since the last sync of the destination's file system
     QElapsedTimer m_sincePaint;
     qint64 m_paintInterval = PaintInterval;
+    QString m_stateFolder;
+    std::unique_ptr<RunRecorder> m_recorder; // during a run that records
 };

@@ -54,6 +54,7 @@ public:
     // As InstallRun's.
     void setPaintInterval(qint64 milliseconds) { m_run.setPaintInterval(milliseconds); }
     qint64 copiedTotal() const { return m_run.copiedTotal(); }
+    void recordRunsIn(const QString& stateFolder) { m_run.recordRunsIn(stateFolder); }
 
 Q_SIGNALS:
     // Emitted on the worker, each received on the window's thread. A report is handed over whole,

@@ -555,6 +555,14 @@ void WinFile::syncData()
         throwErrno(errno);
 }
 
+void WinFile::setModified(qint64 nanoseconds)
+{
+    const struct timespec times[2] = {
+        {0, UTIME_OMIT}, {time_t(nanoseconds / 1000000000), long(nanoseconds % 1000000000)}};
+    if (::futimens(m_descriptor, times) != 0)
+        throwErrno(errno);
+}
+
 void WinFile::close()
 {
     const int descriptor = std::exchange(m_descriptor, -1);
@@ -574,6 +582,11 @@ WinFolder::WinFolder(const QString& windowsPath) : m_windowsPath(windowsPath)
     if (host)
         m_opened = openFolder(AT_FDCWD, encoded(*host));
     m_error = !host ? host.error() : m_opened ? 0 : Win32Error::PathNotFound;
+}
+
+WinFolder WinFolder::ofHost(const QString& hostPath)
+{
+    return WinFolder(hostPath, openFolder(AT_FDCWD, encoded(hostPath)));
 }
 
 QList<DirEntry> WinFolder::list(const QString& mask, ListFilter filter) const
@@ -654,6 +667,28 @@ bool WinFolder::renameToFreeName(const QString& from, const QString& to) const
     if (destination.fileName != WinPath::fileName(to))
         return false;
     return moveToFreeName(source, destination);
+}
+
+bool WinFolder::linkInto(const QString& name, const WinFolder& to, const QString& newName) const
+{
+    const AtName source = locate(name);
+    const AtName destination = to.locate(newName);
+    if (::linkat(source.folder, source.path.constData(), destination.folder,
+                 destination.path.constData(), 0) == 0)
+        return true;
+    if (errno == EXDEV || errno == EPERM || errno == EMLINK || errno == EOPNOTSUPP ||
+        errno == ENOSYS)
+        return false;
+    throwErrno(errno);
+}
+
+void WinFolder::syncNames() const
+{
+    if (!m_opened)
+        throw EInOutError(m_error);
+    const Descriptor folder(::openat(m_opened->get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder || ::fsync(folder.get()) != 0)
+        throwErrno(errno);
 }
 
 void WinFolder::syncFileSystem() const

@@ -127,6 +127,8 @@ public:
     FileVersion version() const;
     // Waits until the file's contents are on the disk.
     void syncData();
+    // Sets the modification time, so that a file put back looks as it did.
+    void setModified(qint64 nanoseconds);
     void close(); // throws EInOutError when the close fails
 
 private:
@@ -149,6 +151,9 @@ class WinFolder
 {
 public:
     explicit WinFolder(const QString& windowsPath);
+    // A folder of the host's own, outside any prefix (the program's state folder, or a game
+    // folder recorded by its host path); its names are looked up as in any other.
+    static WinFolder ofHost(const QString& hostPath);
 
     std::optional<quint32> attributes(const QString& name) const;
     WinFile openRead(const QString& name) const;
@@ -161,6 +166,12 @@ public:
     // Renames only onto a name that nothing holds (in any letter case); false, leaving both
     // names as they were, when an entry holds it, however late it came.
     bool renameToFreeName(const QString& from, const QString& to) const;
+    // Gives the file a second name, newName in folder `to`, which nothing may hold. False, with
+    // nothing changed, when the file systems cannot do that (two file systems, or no hard
+    // links), for the caller to copy instead.
+    bool linkInto(const QString& name, const WinFolder& to, const QString& newName) const;
+    // Waits until the folder's names (created, renamed, removed) are on the disk.
+    void syncNames() const;
     // Waits until everything written to the folder's file system is on the disk.
     void syncFileSystem() const;
 

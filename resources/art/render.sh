@@ -23,7 +23,7 @@ for scale in 1 2; do
         "PNG24:$out/background$suffix.png"
     rm -f "$out/background.tmp.png"
 
-    for name in select-dir show-intro about exit korvane hand; do
+    for name in select-dir show-intro about exit undo korvane hand; do
         render "$art/$name.svg" "$out/$name$suffix.png" --zoom "$scale"
     done
     for svg in "$art"/tree/*.svg; do
@@ -32,7 +32,7 @@ for scale in 1 2; do
     done
 
     # Disabled glyphs: the normal glyph in flat grey, a little lighter, keeping its outline.
-    for name in about exit; do
+    for name in about exit undo; do
         convert "$out/$name$suffix.png" -colorspace Gray -level -40%,110% -channel A \
             -evaluate multiply 0.75 +channel -colorspace sRGB -strip \
             "PNG32:$out/$name-disabled$suffix.png"

@@ -75,6 +75,8 @@ e2e_init() {
     rm -f "$E2E_SHOTS/$E2E_NAME"-*.png # a screenshot seen later is one of this run
     E2E_WORLD=$(mktemp -d "${TMPDIR:-/tmp}/korvane-e2e.XXXXXX")
     E2E_LOG=$E2E_WORLD/install.log
+    # The program records its runs there, not in the home of whoever runs the tests.
+    export XDG_STATE_HOME=$E2E_WORLD/state
     trap e2e_cleanup EXIT
     # The X server resets whenever its last client leaves, and refuses a program that comes in
     # the meantime: a client of the test's own stays connected while it runs.
