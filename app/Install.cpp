@@ -12,9 +12,11 @@
 #include "Install_PromptForm.h"
 #include "MediaBackend.h"
 #include "StartPlaces.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -29,6 +31,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
     QApplication::setWindowIcon(Artwork::windowIcon());
+    Translations::install(QLocale::system());
     installFontSubstitutes();
     DialogLook::showFocusClearly();
 
