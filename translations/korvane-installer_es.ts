@@ -5,445 +5,445 @@
     <name>Errors</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo no válido</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados archivos abiertos</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al archivo denegado</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura más allá del final del archivo</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco lleno</translation>
     </message>
     <message>
         <source>Invalid numeric input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada numérica no válida</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de E/S %1</translation>
     </message>
 </context>
 <context>
     <name>GameFolder</name>
     <message>
         <source>No Wine prefix: %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay prefijo de Wine: falta %1</translation>
     </message>
     <message>
         <source>Wine prefix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo de Wine: %1</translation>
     </message>
     <message>
         <source>Range check error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de comprobación de rango</translation>
     </message>
     <message>
         <source>Free space on drive %1 - %2 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio libre en la unidad %1 - %2 kB</translation>
     </message>
 </context>
 <context>
     <name>InstallRun</name>
     <message>
         <source>Ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo.</translation>
     </message>
     <message>
         <source>Copying %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando %1 ...</translation>
     </message>
     <message>
         <source>The file %1 changed as it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 cambió mientras se leía</translation>
     </message>
 </context>
 <context>
     <name>MediaBackend</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>The intro cannot be played: GStreamer could not start (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir la introducción: GStreamer no pudo iniciarse (%1)</translation>
     </message>
     <message>
         <source>The intro cannot be played: GStreamer&apos;s %1 is missing. Install the Debian package %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir la introducción: falta el módulo %1 de GStreamer. Instale el paquete de Debian %2</translation>
     </message>
     <message>
         <source>The intro cannot be played: GStreamer&apos;s %1 are missing. Install the Debian packages %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir la introducción: faltan los módulos %1 de GStreamer. Instale los paquetes de Debian %2</translation>
     </message>
 </context>
 <context>
     <name>MemoryFigures</name>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
     <name>ScenarioCatalogue</name>
     <message>
         <source>%1 ( %2 kB )</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ( %2 kB )</translation>
     </message>
 </context>
 <context>
     <name>ScenarioListModel</name>
     <message>
         <source>Scenario name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del escenario</translation>
     </message>
     <message>
         <source>File size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del archivo</translation>
     </message>
 </context>
 <context>
     <name>ScenarioTypes</name>
     <message>
         <source>Historical scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenarios históricos</translation>
     </message>
     <message>
         <source>Crazy scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenarios locos</translation>
     </message>
     <message>
         <source>Real-map scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenarios en mapas reales</translation>
     </message>
     <message>
         <source>Campaigns</source>
-        <translation type="unfinished"></translation>
+        <translation>Campañas</translation>
     </message>
 </context>
 <context>
     <name>SearchNotice</name>
     <message>
         <source>Waiting for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a %1</translation>
     </message>
     <message>
         <source>Looking for the game&apos;s Wine prefix...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando el prefijo de Wine del juego...</translation>
     </message>
     <message>
         <source>Looking for the scenario pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando el paquete de escenarios...</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About program</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca del programa</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Physical memory available to Windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria física disponible para Windows:</translation>
     </message>
     <message>
         <source>Memory in use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria en uso:</translation>
     </message>
     <message>
         <source>Credits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos:</translation>
     </message>
 </context>
 <context>
     <name>TChoiceForm</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The game is installed in several Wine prefixes. Which one is to receive the scenarios?</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego está instalado en varios prefijos de Wine. ¿En cuál se instalarán los escenarios?</translation>
     </message>
     <message>
         <source>Where is the scenario pack?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Dónde está el paquete de escenarios?</translation>
     </message>
     <message>
         <source>A scenario pack&apos;s folder holds at least one of the folders %1 and %2, usually beside the video %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de un paquete de escenarios contiene al menos una de las carpetas %1 y %2, normalmente junto al vídeo %3.</translation>
     </message>
     <message>
         <source>Several scenario packs were found. Which one is to be installed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron varios paquetes de escenarios. ¿Cuál se va a instalar?</translation>
     </message>
     <message>
         <source>%1 is not a Wine prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un prefijo de Wine</translation>
     </message>
 </context>
 <context>
     <name>TIntroForm</name>
     <message>
         <source>Intro animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animación de introducción</translation>
     </message>
     <message>
         <source>Press any key or click the video to skip it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse cualquier tecla o haga clic en el vídeo para saltarlo.</translation>
     </message>
     <message>
         <source>Intro video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo de introducción</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Overall progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso total</translation>
     </message>
     <message>
         <source>&amp;Begin installation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar la instalación...</translation>
     </message>
     <message>
         <source>Ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo.</translation>
     </message>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de estado</translation>
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de fondo</translation>
     </message>
     <message>
         <source>&amp;Check all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar todos</translation>
     </message>
     <message>
         <source>&amp;Uncheck all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desmarcar todos</translation>
     </message>
     <message>
         <source>Game folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta del juego</translation>
     </message>
     <message>
         <source>&quot;Age of Empires&quot; directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de «Age of Empires»:</translation>
     </message>
     <message>
         <source>&quot;Age of Empires&quot; directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de «Age of Empires»</translation>
     </message>
     <message>
         <source>Select destination directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de destino...</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>About this program...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de este programa...</translation>
     </message>
     <message>
         <source>Show intro animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la animación de introducción</translation>
     </message>
     <message>
         <source>Scenario files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de escenario</translation>
     </message>
     <message>
         <source>Scenario description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción del escenario</translation>
     </message>
     <message>
         <source>Selection and free space</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección y espacio libre</translation>
     </message>
     <message>
         <source>Total files selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos seleccionados:</translation>
     </message>
     <message>
         <source>Free space on drive </source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio libre en la unidad </translation>
     </message>
     <message>
         <source>File progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del archivo</translation>
     </message>
     <message>
         <source>Scenarios type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de escenarios</translation>
     </message>
     <message>
         <source>Scenarios type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de escenarios:</translation>
     </message>
 </context>
 <context>
     <name>TNewFolderPromptForm</name>
     <message>
         <source>Create new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una carpeta</translation>
     </message>
     <message>
         <source>Enter new folder name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carpeta nueva:</translation>
     </message>
     <message>
         <source>Current folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta actual:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TPromptForm</name>
     <message>
         <source>Duplicated scenario file warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: archivo de escenario duplicado</translation>
     </message>
     <message>
         <source>Scenario file named: </source>
         <extracomment>One sentence over three lines: this, the file name on a line of its own, then &quot;already exists. What do you wish to do?&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de escenario llamado </translation>
     </message>
     <message>
         <source>already exists. What do you wish to do?</source>
         <extracomment>The end of the sentence that starts &quot;Scenario file named: &quot;, after the file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ya existe. ¿Qué desea hacer?</translation>
     </message>
     <message>
         <source>Skip this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir este archivo</translation>
     </message>
     <message>
         <source>Skip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir todos</translation>
     </message>
     <message>
         <source>Overwrite file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir</translation>
     </message>
     <message>
         <source>Overwrite all</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir todos</translation>
     </message>
     <message>
         <source>Cancel installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar la instalación</translation>
     </message>
 </context>
 <context>
     <name>TSelectDirForm</name>
     <message>
         <source>Select Age of Empires™ folder..</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de Age of Empires™..</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta elegida</translation>
     </message>
     <message>
         <source>&amp;New folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva carpeta...</translation>
     </message>
     <message>
         <source>New folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva carpeta...</translation>
     </message>
 </context>
 <context>
     <name>VideoPlayer</name>
     <message>
         <source>%1 was not found in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1 en %2</translation>
     </message>
     <message>
         <source>it could not be loaded in time</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo cargar a tiempo</translation>
     </message>
     <message>
         <source>%1 in %2 cannot be played: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir %1 de %2: %3</translation>
     </message>
     <message>
         <source>Unknown error code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de error desconocido</translation>
     </message>
 </context>
 </TS>
