@@ -12,7 +12,23 @@ namespace {
 
 const QString catalogueName = QStringLiteral("korvane-installer");
 
-// Beside the program in a build, in the data folder once installed.
+bool installFirstFound(const QLocale& locale, const QString& name, const QStringList& folders)
+{
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& folder : folders) {
+        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
+            translator->setParent(QCoreApplication::instance());
+            QCoreApplication::installTranslator(translator.release());
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+namespace Translations {
+
 QStringList catalogueFolders()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -20,31 +36,17 @@ QStringList catalogueFolders()
                                            QStringLiteral(KORVANE_TRANSLATIONS_FROM_BINDIR))};
 }
 
-void installFirstFound(const QLocale& locale, const QString& name, const QStringList& folders)
-{
-    auto translator = std::make_unique<QTranslator>();
-    for (const QString& folder : folders) {
-        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
-            translator->setParent(QCoreApplication::instance());
-            QCoreApplication::installTranslator(translator.release());
-            return;
-        }
-    }
-}
-
-} // namespace
-
-namespace Translations {
-
-void install(const QLocale& locale)
+void install(const QLocale& locale, const QStringList& folders)
 {
     // English is the language the texts are written in: no catalogue may stand between them and
     // the user, not even Qt's.
     if (locale.language() == QLocale::C || locale.language() == QLocale::English)
         return;
-    installFirstFound(locale, QStringLiteral("qtbase"),
-                      {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
-    installFirstFound(locale, catalogueName, catalogueFolders());
+    // Qt's standard buttons in a language the rest of the window does not speak would be worse
+    // than English throughout.
+    if (installFirstFound(locale, catalogueName, folders))
+        installFirstFound(locale, QStringLiteral("qtbase"),
+                          {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
 }
 
 } // namespace Translations

@@ -30,7 +30,18 @@ void TAboutForm::FormCreate()
     ui->PhysMem->adjustSize();
     ui->FreeRes->setText(memoryLoadText(memory.memoryLoad));
     ui->FreeRes->adjustSize();
+    keepFiguresApart();
     keepFiguresInside();
+}
+
+void TAboutForm::keepFiguresApart()
+{
+    // A translated caption may reach past where the figures start: they move along after it.
+    constexpr int gap = 6;
+    const int start =
+        std::max(ui->Label3->geometry().right(), ui->Label4->geometry().right()) + gap;
+    for (QLabel* figure : {ui->PhysMem, ui->FreeRes})
+        figure->move(std::max(figure->x(), start), figure->y());
 }
 
 void TAboutForm::keepFiguresInside()
