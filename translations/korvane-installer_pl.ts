@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Real-map scenarios</source>
-        <translation>Scenariusze na prawdziwych mapach</translation>
+        <translation>Scenariusze na mapach świata</translation>
     </message>
     <message>
         <source>Campaigns</source>

@@ -71,6 +71,9 @@ QStringList misfits(const QWidget& window)
             controls << widget;
     }
     for (QWidget* one : controls) {
+        if (!one->parentWidget()->rect().contains(one->geometry()))
+            found << one->objectName() + QStringLiteral(" sticks out of ") +
+                         one->parentWidget()->objectName();
         for (QWidget* other : controls)
             if (one < other && one->parentWidget() == other->parentWidget() &&
                 one->geometry().intersects(other->geometry()))
