@@ -49,10 +49,6 @@ bool onCheckIndicator(const QAbstractItemView& view, const QModelIndex& index, Q
         .contains(point);
 }
 
-} // namespace
-
-namespace {
-
 constexpr int textGap = 4;
 
 // The figures follow their captions, however long a language makes those.
