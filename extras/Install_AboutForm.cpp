@@ -36,12 +36,13 @@ void TAboutForm::FormCreate()
 
 void TAboutForm::keepFiguresApart()
 {
-    // A translated caption may reach past where the figures start: they move along after it.
+    // A translated caption may reach into where the figures start: they move along after it.
     constexpr int gap = 6;
-    const int start =
-        std::max(ui->Label3->geometry().right(), ui->Label4->geometry().right()) + gap;
+    const int captionsEnd =
+        std::max(ui->Label3->geometry().right(), ui->Label4->geometry().right());
     for (QLabel* figure : {ui->PhysMem, ui->FreeRes})
-        figure->move(std::max(figure->x(), start), figure->y());
+        if (figure->x() <= captionsEnd)
+            figure->move(captionsEnd + 1 + gap, figure->y());
 }
 
 void TAboutForm::keepFiguresInside()
