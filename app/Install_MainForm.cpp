@@ -233,8 +233,15 @@ void TMainForm::setFileListModel(ScenarioListModel* model)
     ui->FileListView->header()->setSectionsMovable(false);
     ui->FileListView->header()->setSectionsClickable(true);
     ui->FileListView->header()->setStretchLastSection(false);
-    ui->FileListView->header()->resizeSection(0, nameColumnWidth);
-    ui->FileListView->header()->resizeSection(1, sizeColumnWidth);
+    // A translated size heading longer than the column takes its room from the names' column.
+    QHeaderView* header = ui->FileListView->header();
+    const int sizeHeading =
+        header->fontMetrics().horizontalAdvance(
+            model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString()) +
+        2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int widening = std::max(0, sizeHeading - sizeColumnWidth);
+    header->resizeSection(0, nameColumnWidth - widening);
+    header->resizeSection(1, sizeColumnWidth + widening);
     ui->FileListView->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Ticks, the selection and the current entry all report through the model, in order.
     connect(model, &ScenarioListModel::entriesChanged, this,

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
 #include <QTest>
@@ -96,6 +97,19 @@ QStringList misfits(const QWidget& window)
         if (button->isVisibleTo(&window) &&
             (needed.width() > room.width() || needed.height() > room.height()))
             found << button->objectName() + QStringLiteral(" cuts \"") + text + u'"';
+    }
+    for (auto* header : window.findChildren<QHeaderView*>()) {
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()
+                                     ->headerData(section, header->orientation(), Qt::DisplayRole)
+                                     .toString();
+            if (header->isVisibleTo(&window) &&
+                header->fontMetrics().horizontalAdvance(text) + margins >
+                    header->sectionSize(section))
+                found << header->parentWidget()->objectName() + QStringLiteral(" cuts \"") + text +
+                             u'"';
+        }
     }
     for (auto* box : window.findChildren<QComboBox*>())
         for (int item = 0; item < box->count(); ++item)
