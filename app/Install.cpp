@@ -15,9 +15,11 @@
 #include "RunRecord.h"
 #include "StartPlaces.h"
 #include "TerminalUndo.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <algorithm>
 #include <string_view>
 
@@ -39,6 +41,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("korvane-installer"));
     QApplication::setWindowIcon(Artwork::windowIcon());
+    Translations::install(QLocale::system());
     installFontSubstitutes();
     DialogLook::showFocusClearly();
 

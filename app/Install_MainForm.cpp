@@ -13,6 +13,7 @@
 #include "ScenarioCatalogue.h"
 #include "ScenarioListModel.h"
 #include "ScenarioTypes.h"
+#include "TextFit.h"
 #include "WinPath.h"
 
 #include <QAccessible>
@@ -51,6 +52,89 @@ bool onCheckIndicator(const QAbstractItemView& view, const QModelIndex& index, Q
         .contains(point);
 }
 
+constexpr int textGap = 4;
+
+// The figures follow their captions, however long a language makes those.
+void placeAfter(const QLabel& caption, QWidget& figure)
+{
+    figure.move(std::max(figure.x(), caption.geometry().right() + 1 + textGap), figure.y());
+}
+
+// A panel whose texts reach past its edge widens to the right as far as the window allows, then
+// to the left.
+void keepInside(QFrame& panel, const QLabel& text)
+{
+    const int missing = text.geometry().right() + 1 + textGap - panel.width();
+    if (missing <= 0)
+        return;
+    const int windowRight = panel.parentWidget()->width() - textGap;
+    const int rightward =
+        std::min(missing, std::max(0, windowRight - panel.geometry().right() - 1));
+    const int leftward = std::min(missing - rightward, panel.x());
+    panel.setGeometry(panel.x() - leftward, panel.y(), panel.width() + rightward + leftward,
+                      panel.height());
+}
+
+// The type selector and its caption share the row left of the sizes panel: when the two grow
+// past it, they start further left, no further than the list's edge, and then the caption takes
+// two lines.
+void fitTypeSelector(Ui::TMainForm& ui)
+{
+    QLabel& caption = *ui.Label4;
+    QComboBox& combo = *ui.FileTypeCombo;
+    int captionWidth = std::max(caption.width(), caption.sizeHint().width());
+    const int comboWidth = std::max(combo.width(), combo.sizeHint().width());
+    if (captionWidth == caption.width() && comboWidth == combo.width())
+        return;
+    const int left = ui.FileListView->x();
+    const int right = ui.SizesPanel->x() - 2 * textGap;
+    int captionLeft = caption.x();
+    int comboLeft = std::max(combo.x(), captionLeft + captionWidth + textGap);
+    if (comboLeft + comboWidth > right) {
+        captionLeft = std::max(left, captionLeft - (comboLeft + comboWidth - right));
+        comboLeft = std::max(captionLeft + captionWidth + textGap, right - comboWidth);
+    }
+    if (comboLeft + comboWidth > right) {
+        comboLeft = right - comboWidth;
+        captionWidth = comboLeft - textGap - captionLeft;
+        caption.setWordWrap(true);
+        const int height = caption.heightForWidth(captionWidth);
+        caption.setGeometry(captionLeft, combo.geometry().center().y() - height / 2, captionWidth,
+                            height);
+    } else {
+        caption.setGeometry(captionLeft, caption.y(), captionWidth, caption.height());
+    }
+    combo.setGeometry(comboLeft, combo.y(), comboWidth, combo.height());
+}
+
+// A heading longer than the window is wide takes two lines, over the top of what it heads.
+void fitHeading(QLabel& heading, QWidget& below)
+{
+    const int right = heading.parentWidget()->width() - textGap;
+    if (heading.geometry().right() < right)
+        return;
+    heading.resize(right - heading.x(), heading.height());
+    heading.setWordWrap(true);
+    TextFit::deepenAbove(&heading, &below);
+}
+
+// Room for the translated texts; in English every control stays where it was drawn.
+void fitTranslatedTexts(Ui::TMainForm& ui)
+{
+    fitTypeSelector(ui);
+    fitHeading(*ui.Label2, *ui.ScenDescMemo);
+    placeAfter(*ui.Label1, *ui.ScenNumLabel);
+    keepInside(*ui.SizesPanel, *ui.ScenNumLabel);
+    keepInside(*ui.SizesPanel, *ui.FreeSpaceLabel);
+    const int pitch = ui.UncheckAll_Button->x() - ui.CheckAll_Button->x();
+    const int below = ui.StartButton->y() - ui.CheckAll_Button->geometry().bottom();
+    for (QPushButton* button : {ui.CheckAll_Button, ui.UncheckAll_Button})
+        TextFit::fitButton(button, pitch - 2 * textGap, button->height() + below - textGap);
+    const QRect start = ui.StartButton->geometry();
+    TextFit::fitButton(ui.StartButton, 2 * (start.center().x() - ui.FileListView->x()),
+                       start.height());
+}
+
 } // namespace
 
 TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
@@ -71,6 +155,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
         setFittedText(label, label->text());
     ui->FileTypeCombo->addItems(ScenarioTypes::captions());
     ui->FileTypeCombo->setCurrentIndex(-1);
+    fitTranslatedTexts(*ui);
 
     QTextOption centredLines = ui->ScenDescMemo->document()->defaultTextOption();
     centredLines.setAlignment(Qt::AlignHCenter);
@@ -155,8 +240,15 @@ void TMainForm::setFileListModel(ScenarioListModel* model)
     ui->FileListView->header()->setSectionsMovable(false);
     ui->FileListView->header()->setSectionsClickable(true);
     ui->FileListView->header()->setStretchLastSection(false);
-    ui->FileListView->header()->resizeSection(0, nameColumnWidth);
-    ui->FileListView->header()->resizeSection(1, sizeColumnWidth);
+    // A translated size heading longer than the column takes its room from the names' column.
+    QHeaderView* header = ui->FileListView->header();
+    const int sizeHeading =
+        header->fontMetrics().horizontalAdvance(
+            model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString()) +
+        2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int widening = std::max(0, sizeHeading - sizeColumnWidth);
+    header->resizeSection(0, nameColumnWidth - widening);
+    header->resizeSection(1, sizeColumnWidth + widening);
     ui->FileListView->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Ticks, the selection and the current entry all report through the model, in order.
     connect(model, &ScenarioListModel::entriesChanged, this,
@@ -188,6 +280,8 @@ void TMainForm::setFittedText(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->resize(label->sizeHint().width(), label->height());
+    if (auto* panel = qobject_cast<QFrame*>(label->parentWidget()))
+        keepInside(*panel, *label);
 }
 
 void TMainForm::changeEvent(QEvent* event)

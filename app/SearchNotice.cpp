@@ -33,9 +33,9 @@ SearchNotice::SearchNotice() : QDialog(nullptr, DialogLook::dialogFlags), m_text
     layout->addWidget(buttons);
 }
 
-void SearchNotice::lookFor(const QString& what)
+void SearchNotice::lookFor(const QString& sentence)
 {
-    m_what = what;
+    m_what = sentence;
     m_waiting.invalidate();
 }
 
@@ -45,8 +45,8 @@ bool SearchNotice::whileWaiting(const QString& place)
         m_waiting.start();
     if (m_waiting.elapsed() >= quietMilliseconds) {
         // Any control character in a place's name is shown escaped: a newline would make two.
-        m_text->setText(QStringLiteral("Looking for %1...\nWaiting for %2")
-                            .arg(m_what, HostName::printable(place)));
+        m_text->setText(m_what + QLatin1Char('\n') +
+                        tr("Waiting for %1").arg(HostName::printable(place)));
         if (!isVisible()) {
             adjustSize();
             DialogLook::centreOnScreen(this);

@@ -15,8 +15,8 @@ class SearchNotice : public QDialog
 public:
     SearchNotice();
 
-    // What is being looked for, from now on: "the game's Wine prefix", "the scenario pack".
-    void lookFor(const QString& what);
+    // The sentence that says what is being looked for, from now on.
+    void lookFor(const QString& sentence);
     // The lookout's hook: shows the notice once a wait has lasted a moment, names the place it
     // waits for and handles the window's events; false once the user has given up.
     bool whileWaiting(const QString& place);

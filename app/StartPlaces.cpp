@@ -40,8 +40,8 @@ QString choosePrefix(const QList<GamePrefix::Candidate>& choices)
     for (const GamePrefix::Candidate& choice : choices)
         entries << HostName::printable(prefixEntry(choice.prefix));
     const std::optional<int> picked =
-        pick(QStringLiteral("The game is installed in several Wine prefixes. Which one is to "
-                            "receive the scenarios?"),
+        pick(TChoiceForm::tr("The game is installed in several Wine prefixes. Which one is to "
+                             "receive the scenarios?"),
              entries);
     return picked ? choices.at(*picked).prefix.folder : QString();
 }
@@ -49,7 +49,7 @@ QString choosePrefix(const QList<GamePrefix::Candidate>& choices)
 // Qt's own dialog rather than the desktop's, as only it can carry the sentence on what to pick.
 QString askForPackFolder()
 {
-    QFileDialog dialog(nullptr, QStringLiteral("Where is the scenario pack?"), QDir::homePath());
+    QFileDialog dialog(nullptr, TChoiceForm::tr("Where is the scenario pack?"), QDir::homePath());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
@@ -57,8 +57,8 @@ QString askForPackFolder()
         QStringList folders = ScenarioTypes::sourceFolders();
         const QString last = folders.takeLast();
         auto* sentence =
-            new QLabel(QStringLiteral("A scenario pack's folder holds at least one of the folders "
-                                      "%1 and %2, usually beside the video %3.")
+            new QLabel(TChoiceForm::tr("A scenario pack's folder holds at least one of the folders "
+                                       "%1 and %2, usually beside the video %3.")
                            .arg(folders.join(QStringLiteral(", ")), last, introVideoName),
                        &dialog);
         sentence->setWordWrap(true);
@@ -87,7 +87,7 @@ QString findPack(Lookout& lookout)
                         : QStringLiteral("%1 [%2]").arg(HostName::printable(place.folder),
                                                         HostName::printable(place.label)));
     const std::optional<int> picked =
-        pick(QStringLiteral("Several scenario packs were found. Which one is to be installed?"),
+        pick(TChoiceForm::tr("Several scenario packs were found. Which one is to be installed?"),
              entries);
     return picked ? places.at(*picked).folder : QString();
 }
@@ -113,14 +113,14 @@ bool settle(const QStringList& arguments)
     SearchNotice notice;
     Lookout lookout(Lookout::standardBudget,
                     [&notice](const QString& place) { return notice.whileWaiting(place); });
-    notice.lookFor(QStringLiteral("the game's Wine prefix"));
+    notice.lookFor(SearchNotice::tr("Looking for the game's Wine prefix..."));
     const GamePrefix::Decision decision =
         GamePrefix::decide(PrefixSearch::Roots::fromEnvironment(), lookout);
     if (notice.cancelled())
         return false;
     if (!decision.notAPrefix.isEmpty())
         errorReporter().showError(
-            QStringLiteral("%1 is not a Wine prefix").arg(decision.notAPrefix));
+            TChoiceForm::tr("%1 is not a Wine prefix").arg(decision.notAPrefix));
     QString prefix = decision.prefix;
     if (!decision.choices.isEmpty()) {
         // Without the prefix the user wants there is nothing to install into.
@@ -132,7 +132,7 @@ bool settle(const QStringList& arguments)
 
     QString pack = packFromArguments(arguments);
     if (pack.isEmpty() && !PackSearch::isPack(QDir::currentPath())) {
-        notice.lookFor(QStringLiteral("the scenario pack"));
+        notice.lookFor(SearchNotice::tr("Looking for the scenario pack..."));
         pack = findPack(lookout);
         // Without a pack there is nothing to do, and starting again is one click.
         if (notice.cancelled() || pack.isEmpty())

@@ -154,7 +154,7 @@ void InstallRun::start(InstallPlan plan)
     if (m_recorder)
         m_recorder->finish();
     syncPlacedFiles(destination); // before "Ready.", which tells the user the files are safe
-    showStatusNow(QStringLiteral("Ready."));
+    showStatusNow(QCoreApplication::translate("InstallRun", "Ready."));
 }
 
 void InstallRun::installFile(const InstallPlan::File& file, const WinFolder& source,
@@ -214,7 +214,7 @@ void InstallRun::copyFile(const InstallPlan::File& file, const WinFolder& source
         // not leave the previous file's 100 on show for the whole run.
         m_ui.setFileProgress(percent(0, read.size));
         m_ui.setOverallProgress(overallPercent(0, file.size));
-        showStatusNow(QStringLiteral("Copying %1 ...").arg(name));
+        showStatusNow(QCoreApplication::translate("InstallRun", "Copying %1 ...").arg(name));
 
         qint64 done = 0;
         ContentHash hash;
@@ -234,8 +234,9 @@ void InstallRun::copyFile(const InstallPlan::File& file, const WinFolder& source
         }
         // A file cut, grown or rewritten while it was read would arrive as a mix of versions.
         if (done != read.size || source.version() != read)
-            throw Exception(QStringLiteral("The file %1 changed as it was read")
-                                .arg(WinPath::join(m_plan.sourceFolder, name)));
+            throw Exception(
+                QCoreApplication::translate("InstallRun", "The file %1 changed as it was read")
+                    .arg(WinPath::join(m_plan.sourceFolder, name)));
         const FileVersion wrote = target.version();
         const RecordedFile written{name, wrote.size, wrote.modified, m_recorder ? hash.value() : 0,
                                    QString()};

@@ -2,10 +2,30 @@
 
 #include "Artwork.h"
 #include "DialogLook.h"
+#include "TextFit.h"
 #include "ui_Install_PromptForm.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
+
+namespace {
+
+// A translated text takes the room it needs.
+void fitTexts(Ui::TPromptForm& ui)
+{
+    const int panelRight = ui.Panel1->width() - ui.Label1->x();
+    TextFit::widen(ui.Label1, panelRight);
+    TextFit::widen(ui.Label2, panelRight);
+    // The buttons stand in a grid of three columns and two rows; each may take its cell.
+    constexpr int gap = 6;
+    const int columnPitch = ui.Overwrite_Button->x() - ui.Skip_Button->x();
+    const int rowPitch = ui.SkipAll_Button->y() - ui.Skip_Button->y();
+    for (QPushButton* button : {ui.Skip_Button, ui.SkipAll_Button, ui.Overwrite_Button,
+                                ui.OverwriteAll_Button, ui.CancelCopy_Button})
+        TextFit::fitButton(button, columnPitch - gap, rowPitch - 1);
+}
+
+} // namespace
 
 TPromptForm::TPromptForm(QWidget* parent)
     : QDialog(parent, DialogLook::dialogFlags), ui(std::make_unique<Ui::TPromptForm>())
@@ -14,6 +34,7 @@ TPromptForm::TPromptForm(QWidget* parent)
     setFixedSize(size());
     setWindowIcon(Artwork::windowIcon());
     ui->FileName_Label->setTextFormat(Qt::PlainText);
+    fitTexts(*ui);
 
     const std::pair<QPushButton*, DuplicateAnswer> answers[] = {
         {ui->Skip_Button, SkipFile},

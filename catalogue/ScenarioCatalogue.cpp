@@ -7,6 +7,7 @@
 #include "ScenarioTypes.h"
 #include "WinPath.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QRegularExpression>
 
@@ -19,8 +20,8 @@ namespace ScenarioCatalogue {
 
 void fillFileList(ScenarioListModel& list, const QString& sourceFolder)
 {
-    QList<DirEntry> entries = FileSystem::list(WinPath::join(sourceFolder, ScenarioTypes::filePattern()),
-                                               ListFilter::Everything);
+    QList<DirEntry> entries = FileSystem::list(
+        WinPath::join(sourceFolder, ScenarioTypes::filePattern()), ListFilter::Everything);
     // A name Windows cannot spell would be a path to a Windows program (..\x.scn leads out of the
     // folder), and the entry listed would not be the file copied.
     entries.removeIf([&sourceFolder](const DirEntry& entry) {
@@ -45,11 +46,11 @@ QString countLine(int count, qint64 totalBytes, const QLocale& locale)
     // Tenths of a kB, rounded half away from zero, in whole numbers so that no binary fraction
     // tips a half the wrong way. Totals are never negative.
     const qint64 tenths = (totalBytes * 10 + 512) / 1024;
-    return QStringLiteral("%1 ( %2%3%4 kB )")
+    const QString kilobytes =
+        QString::number(tenths / 10) + locale.decimalPoint() + QString::number(tenths % 10);
+    return QCoreApplication::translate("ScenarioCatalogue", "%1 ( %2 kB )")
         .arg(count)
-        .arg(tenths / 10)
-        .arg(locale.decimalPoint())
-        .arg(tenths % 10);
+        .arg(kilobytes);
 }
 
 std::optional<QString> readDescription(const QString& path)

@@ -2,6 +2,8 @@
 
 #include "ProgramState.h"
 
+#include <QCoreApplication>
+
 #include <iterator>
 
 namespace {
@@ -22,10 +24,10 @@ constexpr char filesListed[] = "*.??n";
 
 // In the type selector's order.
 constexpr ScenarioType types[] = {
-    {"Historical scenarios", "HISTSCR", "\\SCENARIO", false},
-    {"Crazy scenarios", "CRAZYSCR", "\\SCENARIO", false},
-    {"Real-map scenarios", "REALMAP", "\\SCENARIO", false},
-    {"Campaigns", "CAMPAIGN", "\\CAMPAIGN", true},
+    {QT_TRANSLATE_NOOP("ScenarioTypes", "Historical scenarios"), "HISTSCR", "\\SCENARIO", false},
+    {QT_TRANSLATE_NOOP("ScenarioTypes", "Crazy scenarios"), "CRAZYSCR", "\\SCENARIO", false},
+    {QT_TRANSLATE_NOOP("ScenarioTypes", "Real-map scenarios"), "REALMAP", "\\SCENARIO", false},
+    {QT_TRANSLATE_NOOP("ScenarioTypes", "Campaigns"), "CAMPAIGN", "\\CAMPAIGN", true},
 };
 
 const ScenarioType* find(int typeIndex)
@@ -54,7 +56,10 @@ namespace ScenarioTypes {
 
 QStringList captions()
 {
-    return column(&ScenarioType::caption);
+    QStringList translated;
+    for (const ScenarioType& type : types)
+        translated << QCoreApplication::translate("ScenarioTypes", type.caption);
+    return translated;
 }
 
 QStringList sourceFolders()

@@ -30,7 +30,19 @@ void TAboutForm::FormCreate()
     ui->PhysMem->adjustSize();
     ui->FreeRes->setText(memoryLoadText(memory.memoryLoad));
     ui->FreeRes->adjustSize();
+    keepFiguresApart();
     keepFiguresInside();
+}
+
+void TAboutForm::keepFiguresApart()
+{
+    // A translated caption may reach into where the figures start: they move along after it.
+    constexpr int gap = 6;
+    const int captionsEnd =
+        std::max(ui->Label3->geometry().right(), ui->Label4->geometry().right());
+    for (QLabel* figure : {ui->PhysMem, ui->FreeRes})
+        if (figure->x() <= captionsEnd)
+            figure->move(captionsEnd + 1 + gap, figure->y());
 }
 
 void TAboutForm::keepFiguresInside()

@@ -25,6 +25,7 @@ public:
 private:
     void FormCreate();
     void OKButtonClick();
+    void keepFiguresApart();
     void keepFiguresInside();
 
     std::unique_ptr<Ui::TAboutForm> ui;

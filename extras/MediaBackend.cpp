@@ -29,8 +29,8 @@ QString listed(const QStringList& items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + items.last();
+    return QCoreApplication::translate("MediaBackend", "%1 and %2")
+        .arg(QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")), items.last());
 }
 
 } // namespace
@@ -54,7 +54,9 @@ QString missingMediaPlugins()
     if (!gst_init_check(nullptr, nullptr, &error)) {
         const QString reason = QString::fromUtf8(error != nullptr ? error->message : "");
         g_clear_error(&error);
-        return QStringLiteral("The intro cannot be played: GStreamer could not start (%1)")
+        return QCoreApplication::translate("MediaBackend",
+                                           "The intro cannot be played: GStreamer could not start "
+                                           "(%1)")
             .arg(reason);
     }
     QStringList missing;
@@ -70,9 +72,14 @@ QString missingMediaPlugins()
     }
     if (missing.isEmpty())
         return {};
-    return QStringLiteral("The intro cannot be played: GStreamer's %1 %2 missing. Install the "
-                          "Debian %3 %4")
-        .arg(listed(missing), missing.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-             packages.size() == 1 ? QStringLiteral("package") : QStringLiteral("packages"),
-             listed(packages));
+    // Each missing plugin comes with its own package: one count serves both.
+    if (missing.size() == 1)
+        return QCoreApplication::translate("MediaBackend",
+                                           "The intro cannot be played: GStreamer's %1 is missing. "
+                                           "Install the Debian package %2")
+            .arg(listed(missing), listed(packages));
+    return QCoreApplication::translate("MediaBackend",
+                                       "The intro cannot be played: GStreamer's %1 are missing. "
+                                       "Install the Debian packages %2")
+        .arg(listed(missing), listed(packages));
 }

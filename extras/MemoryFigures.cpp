@@ -1,5 +1,7 @@
 #include "MemoryFigures.h"
 
+#include <QCoreApplication>
+
 QString physicalMemoryText(quint64 totalBytes, const QLocale& locale)
 {
     // Rounded from the exact quotient; a double would lose the last digits of very large totals.
@@ -8,10 +10,10 @@ QString physicalMemoryText(quint64 totalBytes, const QLocale& locale)
     const QString separator = locale.groupSeparator();
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, separator);
-    return digits + QStringLiteral(" KB");
+    return QCoreApplication::translate("MemoryFigures", "%1 KB").arg(digits);
 }
 
 QString memoryLoadText(int percent)
 {
-    return QStringLiteral("%1 %").arg(percent);
+    return QCoreApplication::translate("MemoryFigures", "%1 %").arg(percent);
 }

@@ -2,7 +2,23 @@
 
 #include "DialogLook.h"
 #include "Guarded.h"
+#include "TextFit.h"
 #include "ui_Install_NewFolderPromptForm.h"
+
+namespace {
+
+// A translated text takes the room it needs.
+void fitTexts(Ui::TNewFolderPromptForm& ui)
+{
+    constexpr int gap = 3;
+    TextFit::widenBefore(ui.Label1, ui.NewFolderNameEdit, gap);
+    TextFit::widen(ui.Label2, ui.CurFolderEdit->geometry().right());
+    const int pitch = ui.CancelButton->x() - ui.OkButton->x();
+    for (QPushButton* button : {ui.OkButton, ui.CancelButton})
+        TextFit::fitButton(button, pitch - 2 * gap, button->height());
+}
+
+} // namespace
 
 TNewFolderPromptForm::TNewFolderPromptForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -10,6 +26,7 @@ TNewFolderPromptForm::TNewFolderPromptForm(QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
+    fitTexts(*ui);
     DialogLook::markReadOnly(ui->CurFolderEdit);
 
     connect(ui->NewFolderNameEdit, &QLineEdit::textChanged, this,

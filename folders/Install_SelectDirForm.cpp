@@ -5,8 +5,27 @@
 #include "DirTree.h"
 #include "Guarded.h"
 #include "Install_NewFolderPromptForm.h"
+#include "TextFit.h"
 #include "WinPath.h"
 #include "ui_Install_SelectDirForm.h"
+
+namespace {
+
+// A translated text takes the room it needs: the buttons in their column between the tree and the
+// window's edge, up to the next button's row.
+void fitTexts(Ui::TSelectDirForm& ui, int windowWidth)
+{
+    constexpr int gap = 4;
+    const int pitch = ui.CancelButton->y() - ui.OkButton->y();
+    for (QPushButton* button : {ui.OkButton, ui.CancelButton, ui.NewDirButton}) {
+        const int centre = button->geometry().center().x();
+        const int room = std::min(centre - ui.DirectoryTree->geometry().right() - gap,
+                                  windowWidth - gap - centre);
+        TextFit::fitButton(button, 2 * room, pitch - gap);
+    }
+}
+
+} // namespace
 
 TSelectDirForm::TSelectDirForm(QWidget* owner, TNewFolderPromptForm& newFolderPrompt)
     : QDialog(owner, DialogLook::dialogFlags | Qt::WindowContextHelpButtonHint),
@@ -14,6 +33,7 @@ TSelectDirForm::TSelectDirForm(QWidget* owner, TNewFolderPromptForm& newFolderPr
 {
     ui->setupUi(this);
     setFixedSize(size());
+    fitTexts(*ui, width());
     setWindowIcon(Artwork::icon(QStringLiteral(":/images/hand.png")));
     DialogLook::markReadOnly(ui->DirEdit);
     DialogLook::centreOnScreen(this);

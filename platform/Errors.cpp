@@ -1,5 +1,7 @@
 #include "Errors.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 Exception::Exception(const QString& message)
@@ -15,21 +17,21 @@ QString EInOutError::messageFor(int errorCode)
 {
     switch (errorCode) {
     case Win32Error::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("Errors", "File not found");
     case Win32Error::PathNotFound:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("Errors", "Invalid filename");
     case Win32Error::TooManyOpenFiles:
-        return QStringLiteral("Too many open files");
+        return QCoreApplication::translate("Errors", "Too many open files");
     case Win32Error::AccessDenied:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("Errors", "File access denied");
     case RunTimeError::ReadBeyondEndOfFile:
-        return QStringLiteral("Read beyond end of file");
+        return QCoreApplication::translate("Errors", "Read beyond end of file");
     case RunTimeError::DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("Errors", "Disk full");
     case RunTimeError::InvalidNumericInput:
-        return QStringLiteral("Invalid numeric input");
+        return QCoreApplication::translate("Errors", "Invalid numeric input");
     default:
-        return QStringLiteral("I/O error %1").arg(errorCode);
+        return QCoreApplication::translate("Errors", "I/O error %1").arg(errorCode);
     }
 }
 

@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6 libgl-dev
+    qt6-tools-dev qt6-l10n-tools gettext # the catalogues: lupdate, lrelease; msgfmt for data/
+    qt6-translations-l10n # Qt's own catalogues, for the tests of the standard texts
     zlib1g-dev libyaml-cpp-dev
     gstreamer1.0-libav gstreamer1.0-plugins-good gstreamer1.0-plugins-base libgstreamer1.0-dev
     fonts-liberation fonts-urw-base35 fontconfig

@@ -8,6 +8,7 @@
 #include "WinPath.h"
 #include "WinePrefix.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -164,15 +165,17 @@ QString hostFolder(const QString& gameFolder)
 QString prefixHint()
 {
     if (WinePrefix::isBareMachine())
-        return QStringLiteral("No Wine prefix: %1 is missing").arg(withTilde(WinePrefix::path()));
-    return QStringLiteral("Wine prefix: %1").arg(withTilde(WinePrefix::path()));
+        return QCoreApplication::translate("GameFolder", "No Wine prefix: %1 is missing")
+            .arg(withTilde(WinePrefix::path()));
+    return QCoreApplication::translate("GameFolder", "Wine prefix: %1")
+        .arg(withTilde(WinePrefix::path()));
 }
 
 int driveNumber(const QString& gameFolder)
 {
     const int code = gameFolder.isEmpty() ? -1 : Cp1252::code(gameFolder.front());
     if (code < 64)
-        throw Exception(QStringLiteral("Range check error"));
+        throw Exception(QCoreApplication::translate("GameFolder", "Range check error"));
     // Windows takes drive letters in either case; "c:\games" is on drive C.
     if (code >= 'a' && code <= 'z')
         return code - 'a' + 1;
@@ -183,7 +186,9 @@ QString freeSpaceLine(const QString& gameFolder, const FreeSpaceQuery& freeBytes
 {
     const int drive = driveNumber(gameFolder);
     const qint64 kilobytes = freeBytes(drive).value_or(0) / 1024;
-    return QStringLiteral("Free space on drive %1 - %2 kB").arg(gameFolder.front()).arg(kilobytes);
+    return QCoreApplication::translate("GameFolder", "Free space on drive %1 - %2 kB")
+        .arg(gameFolder.front())
+        .arg(kilobytes);
 }
 
 QString freeSpaceLine(const QString& gameFolder)
