@@ -516,7 +516,7 @@ void TMainForm::Undo_SButtonClick()
     const RunUndo::Outcome outcome = undo->run(*this);
     if (!outcome.confirmed)
         return;
-    ShowStatus(QStringLiteral("Undone: %1 removed, %2 restored, %3 left as they are.")
+    ShowStatus(tr("Undone: %1 removed, %2 restored, %3 left as they are.")
                    .arg(outcome.removed)
                    .arg(outcome.restored)
                    .arg(outcome.left));
@@ -526,7 +526,7 @@ void TMainForm::Undo_SButtonClick()
 bool TMainForm::confirm(const RunRecord& record, const QString& summary)
 {
     const QString question =
-        QStringLiteral("Undo the installation of %1 into %2?\n\nThis will %3.")
+        tr("Undo the installation of %1 into %2?\n\nThis will %3.")
             .arg(QLocale().toString(record.when.toLocalTime(), QLocale::ShortFormat),
                  record.place.destination, summary);
     return QMessageBox::question(this, Identity::programTitle, question) == QMessageBox::Yes;

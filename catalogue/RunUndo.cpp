@@ -9,9 +9,10 @@
 
 namespace {
 
+// Each form a whole phrase of its own: a language may decline the words after the number.
 QString counted(int count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    return QCoreApplication::translate("RunUndo", count == 1 ? one : many).arg(count);
 }
 
 bool sameFile(const FileVersion& a, const FileVersion& b)
@@ -228,10 +229,11 @@ QString RunUndo::summary() const
     const int added = int(m_record.files.size() - replaced);
     QStringList parts;
     if (added > 0)
-        parts << QStringLiteral("remove ") + counted(added, "added file", "added files");
+        parts << counted(added, QT_TRANSLATE_NOOP("RunUndo", "remove %1 added file"),
+                         QT_TRANSLATE_NOOP("RunUndo", "remove %1 added files"));
     if (replaced > 0)
-        parts << QStringLiteral("restore ") +
-                     counted(int(replaced), "replaced one", "replaced ones");
+        parts << counted(int(replaced), QT_TRANSLATE_NOOP("RunUndo", "restore %1 replaced one"),
+                         QT_TRANSLATE_NOOP("RunUndo", "restore %1 replaced ones"));
     return parts.join(QStringLiteral(", "));
 }
 

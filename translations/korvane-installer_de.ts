@@ -101,6 +101,25 @@
     </message>
 </context>
 <context>
+    <name>RunUndo</name>
+    <message>
+        <source>remove %1 added file</source>
+        <translation>%1 hinzugefügte Datei entfernen</translation>
+    </message>
+    <message>
+        <source>remove %1 added files</source>
+        <translation>%1 hinzugefügte Dateien entfernen</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced one</source>
+        <translation>%1 ersetzte Datei wiederherstellen</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced ones</source>
+        <translation>%1 ersetzte Dateien wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>ScenarioCatalogue</name>
     <message>
         <source>%1 ( %2 kB )</source>
@@ -318,6 +337,22 @@
     <message>
         <source>Scenarios type:</source>
         <translation>Szenariotyp:</translation>
+    </message>
+    <message>
+        <source>Undo the last installation in this folder...</source>
+        <translation>Letzte Installation in diesem Ordner rückgängig machen...</translation>
+    </message>
+    <message>
+        <source>Undone: %1 removed, %2 restored, %3 left as they are.</source>
+        <translation>Rückgängig gemacht: %1 entfernt, %2 wiederhergestellt, %3 unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>Undo the installation of %1 into %2?
+
+This will %3.</source>
+        <translation>Die Installation vom %1 in %2 rückgängig machen?
+
+Dabei wird Folgendes getan: %3.</translation>
     </message>
 </context>
 <context>

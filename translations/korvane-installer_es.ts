@@ -101,6 +101,25 @@
     </message>
 </context>
 <context>
+    <name>RunUndo</name>
+    <message>
+        <source>remove %1 added file</source>
+        <translation>eliminar %1 archivo añadido</translation>
+    </message>
+    <message>
+        <source>remove %1 added files</source>
+        <translation>eliminar %1 archivos añadidos</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced one</source>
+        <translation>restaurar %1 archivo reemplazado</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced ones</source>
+        <translation>restaurar %1 archivos reemplazados</translation>
+    </message>
+</context>
+<context>
     <name>ScenarioCatalogue</name>
     <message>
         <source>%1 ( %2 kB )</source>
@@ -318,6 +337,22 @@
     <message>
         <source>Scenarios type:</source>
         <translation>Tipo de escenarios:</translation>
+    </message>
+    <message>
+        <source>Undo the last installation in this folder...</source>
+        <translation>Deshacer la última instalación en esta carpeta...</translation>
+    </message>
+    <message>
+        <source>Undone: %1 removed, %2 restored, %3 left as they are.</source>
+        <translation>Deshecho: %1 eliminados, %2 restaurados, %3 dejados como estaban.</translation>
+    </message>
+    <message>
+        <source>Undo the installation of %1 into %2?
+
+This will %3.</source>
+        <translation>¿Deshacer la instalación del %1 en %2?
+
+Esto va a %3.</translation>
     </message>
 </context>
 <context>

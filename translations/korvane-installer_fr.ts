@@ -101,6 +101,25 @@
     </message>
 </context>
 <context>
+    <name>RunUndo</name>
+    <message>
+        <source>remove %1 added file</source>
+        <translation>supprimer %1 fichier ajouté</translation>
+    </message>
+    <message>
+        <source>remove %1 added files</source>
+        <translation>supprimer %1 fichiers ajoutés</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced one</source>
+        <translation>restaurer %1 fichier remplacé</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced ones</source>
+        <translation>restaurer %1 fichiers remplacés</translation>
+    </message>
+</context>
+<context>
     <name>ScenarioCatalogue</name>
     <message>
         <source>%1 ( %2 kB )</source>
@@ -318,6 +337,22 @@
     <message>
         <source>Scenarios type:</source>
         <translation>Type de scénarios :</translation>
+    </message>
+    <message>
+        <source>Undo the last installation in this folder...</source>
+        <translation>Annuler la dernière installation dans ce dossier...</translation>
+    </message>
+    <message>
+        <source>Undone: %1 removed, %2 restored, %3 left as they are.</source>
+        <translation>Annulé : %1 supprimés, %2 restaurés, %3 laissés tels quels.</translation>
+    </message>
+    <message>
+        <source>Undo the installation of %1 into %2?
+
+This will %3.</source>
+        <translation>Annuler l'installation du %1 dans %2 ?
+
+Cela va %3.</translation>
     </message>
 </context>
 <context>

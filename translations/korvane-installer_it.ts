@@ -101,6 +101,25 @@
     </message>
 </context>
 <context>
+    <name>RunUndo</name>
+    <message>
+        <source>remove %1 added file</source>
+        <translation>rimuovere %1 file aggiunto</translation>
+    </message>
+    <message>
+        <source>remove %1 added files</source>
+        <translation>rimuovere %1 file aggiunti</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced one</source>
+        <translation>ripristinare %1 file sostituito</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced ones</source>
+        <translation>ripristinare %1 file sostituiti</translation>
+    </message>
+</context>
+<context>
     <name>ScenarioCatalogue</name>
     <message>
         <source>%1 ( %2 kB )</source>
@@ -318,6 +337,22 @@
     <message>
         <source>Scenarios type:</source>
         <translation>Tipo di scenari:</translation>
+    </message>
+    <message>
+        <source>Undo the last installation in this folder...</source>
+        <translation>Annulla l'ultima installazione in questa cartella...</translation>
+    </message>
+    <message>
+        <source>Undone: %1 removed, %2 restored, %3 left as they are.</source>
+        <translation>Annullata: %1 rimossi, %2 ripristinati, %3 lasciati come sono.</translation>
+    </message>
+    <message>
+        <source>Undo the installation of %1 into %2?
+
+This will %3.</source>
+        <translation>Annullare l'installazione del %1 in %2?
+
+L'operazione comporta: %3.</translation>
     </message>
 </context>
 <context>

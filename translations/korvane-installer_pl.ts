@@ -101,6 +101,25 @@
     </message>
 </context>
 <context>
+    <name>RunUndo</name>
+    <message>
+        <source>remove %1 added file</source>
+        <translation>usunięcie %1 dodanego pliku</translation>
+    </message>
+    <message>
+        <source>remove %1 added files</source>
+        <translation>usunięcie %1 dodanych plików</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced one</source>
+        <translation>przywrócenie %1 zastąpionego pliku</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced ones</source>
+        <translation>przywrócenie %1 zastąpionych plików</translation>
+    </message>
+</context>
+<context>
     <name>ScenarioCatalogue</name>
     <message>
         <source>%1 ( %2 kB )</source>
@@ -318,6 +337,22 @@
     <message>
         <source>Scenarios type:</source>
         <translation>Rodzaj scenariuszy:</translation>
+    </message>
+    <message>
+        <source>Undo the last installation in this folder...</source>
+        <translation>Cofnij ostatnią instalację w tym folderze...</translation>
+    </message>
+    <message>
+        <source>Undone: %1 removed, %2 restored, %3 left as they are.</source>
+        <translation>Cofnięto: usunięto %1, przywrócono %2, pozostawiono bez zmian %3.</translation>
+    </message>
+    <message>
+        <source>Undo the installation of %1 into %2?
+
+This will %3.</source>
+        <translation>Cofnąć instalację z %1 w %2?
+
+Zostaną wykonane działania: %3.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,25 @@
     </message>
 </context>
 <context>
+    <name>RunUndo</name>
+    <message>
+        <source>remove %1 added file</source>
+        <translation>remover %1 arquivo adicionado</translation>
+    </message>
+    <message>
+        <source>remove %1 added files</source>
+        <translation>remover %1 arquivos adicionados</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced one</source>
+        <translation>restaurar %1 arquivo substituído</translation>
+    </message>
+    <message>
+        <source>restore %1 replaced ones</source>
+        <translation>restaurar %1 arquivos substituídos</translation>
+    </message>
+</context>
+<context>
     <name>ScenarioCatalogue</name>
     <message>
         <source>%1 ( %2 kB )</source>
@@ -318,6 +337,22 @@
     <message>
         <source>Scenarios type:</source>
         <translation>Tipo de cenários:</translation>
+    </message>
+    <message>
+        <source>Undo the last installation in this folder...</source>
+        <translation>Desfazer a última instalação nesta pasta...</translation>
+    </message>
+    <message>
+        <source>Undone: %1 removed, %2 restored, %3 left as they are.</source>
+        <translation>Desfeito: %1 removidos, %2 restaurados, %3 deixados como estavam.</translation>
+    </message>
+    <message>
+        <source>Undo the installation of %1 into %2?
+
+This will %3.</source>
+        <translation>Desfazer a instalação de %1 em %2?
+
+Isso vai %3.</translation>
     </message>
 </context>
 <context>
