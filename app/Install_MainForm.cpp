@@ -54,27 +54,6 @@ bool onCheckIndicator(const QAbstractItemView& view, const QModelIndex& index, Q
 
 constexpr int textGap = 4;
 
-// The figures follow their captions, however long a language makes those.
-void placeAfter(const QLabel& caption, QWidget& figure)
-{
-    figure.move(std::max(figure.x(), caption.geometry().right() + 1 + textGap), figure.y());
-}
-
-// A panel whose texts reach past its edge widens to the right as far as the window allows, then
-// to the left.
-void keepInside(QFrame& panel, const QLabel& text)
-{
-    const int missing = text.geometry().right() + 1 + textGap - panel.width();
-    if (missing <= 0)
-        return;
-    const int windowRight = panel.parentWidget()->width() - textGap;
-    const int rightward =
-        std::min(missing, std::max(0, windowRight - panel.geometry().right() - 1));
-    const int leftward = std::min(missing - rightward, panel.x());
-    panel.setGeometry(panel.x() - leftward, panel.y(), panel.width() + rightward + leftward,
-                      panel.height());
-}
-
 // The type selector and its caption share the row left of the sizes panel: when the two grow
 // past it, they start further left, no further than the list's edge, and then the caption takes
 // two lines.
@@ -107,25 +86,14 @@ void fitTypeSelector(Ui::TMainForm& ui)
     combo.setGeometry(comboLeft, combo.y(), comboWidth, combo.height());
 }
 
-// A heading longer than the window is wide takes two lines, over the top of what it heads.
-void fitHeading(QLabel& heading, QWidget& below)
-{
-    const int right = heading.parentWidget()->width() - textGap;
-    if (heading.geometry().right() < right)
-        return;
-    heading.resize(right - heading.x(), heading.height());
-    heading.setWordWrap(true);
-    TextFit::deepenAbove(&heading, &below);
-}
-
 // Room for the translated texts; in English every control stays where it was drawn.
 void fitTranslatedTexts(Ui::TMainForm& ui)
 {
     fitTypeSelector(ui);
-    fitHeading(*ui.Label2, *ui.ScenDescMemo);
-    placeAfter(*ui.Label1, *ui.ScenNumLabel);
-    keepInside(*ui.SizesPanel, *ui.ScenNumLabel);
-    keepInside(*ui.SizesPanel, *ui.FreeSpaceLabel);
+    TextFit::wrapOver(ui.Label2, ui.ScenDescMemo, textGap);
+    TextFit::placeAfter(ui.Label1, ui.ScenNumLabel, textGap);
+    TextFit::keepInside(ui.SizesPanel, ui.ScenNumLabel, textGap);
+    TextFit::keepInside(ui.SizesPanel, ui.FreeSpaceLabel, textGap);
     const int pitch = ui.UncheckAll_Button->x() - ui.CheckAll_Button->x();
     const int below = ui.StartButton->y() - ui.CheckAll_Button->geometry().bottom();
     for (QPushButton* button : {ui.CheckAll_Button, ui.UncheckAll_Button})
@@ -281,7 +249,7 @@ void TMainForm::setFittedText(QLabel* label, const QString& text)
     label->setText(text);
     label->resize(label->sizeHint().width(), label->height());
     if (auto* panel = qobject_cast<QFrame*>(label->parentWidget()))
-        keepInside(*panel, *label);
+        TextFit::keepInside(panel, label, textGap);
 }
 
 void TMainForm::changeEvent(QEvent* event)
@@ -497,20 +465,24 @@ void TMainForm::showGameFolder()
     enableUndo();
 }
 
+std::optional<RunUndo> TMainForm::lastRunHere() const
+{
+    // No folder would mean any folder's last run.
+    const QString host = GameFolder::hostFolder(m_state.gameFolder);
+    if (host.isEmpty() || m_services.runRecords.isEmpty())
+        return std::nullopt;
+    return RunUndo::last(m_services.runRecords, host);
+}
+
 void TMainForm::enableUndo()
 {
-    const QString host = GameFolder::hostFolder(m_state.gameFolder);
-    ui->Undo_SButton->setEnabled(!m_services.runRecords.isEmpty() && !host.isEmpty() &&
-                                 RunUndo::last(m_services.runRecords, host));
+    ui->Undo_SButton->setEnabled(lastRunHere().has_value());
 }
 
 void TMainForm::Undo_SButtonClick()
 {
     const auto refresh = qScopeGuard([this] { enableUndo(); });
-    const QString host = GameFolder::hostFolder(m_state.gameFolder);
-    if (host.isEmpty() || m_services.runRecords.isEmpty())
-        return;
-    std::optional<RunUndo> undo = RunUndo::last(m_services.runRecords, host);
+    std::optional<RunUndo> undo = lastRunHere();
     if (!undo)
         return;
     const RunUndo::Outcome outcome = undo->run(*this);

@@ -101,6 +101,8 @@ private:
 
     // The undo button is there for the last recorded run that changed the game folder.
     void enableUndo();
+    // The last run recorded into the game folder shown, to be undone; none without one.
+    std::optional<RunUndo> lastRunHere() const;
     bool confirm(const RunRecord& record, const QString& summary) override;
     int askChanged(const QString& path) override;
 

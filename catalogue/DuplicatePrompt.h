@@ -22,3 +22,41 @@ public:
     virtual ~DuplicatePrompt() = default;
     virtual int ask(const QString& destinationPath) = 0;
 };
+
+// What the answers about files that exist already decide for the rest of an installation or an
+// undo: "skip all" and "overwrite all" answer every later question, a cancel stops the asking.
+class DuplicateAnswers
+{
+public:
+    // Whether the file asked about may be replaced: an earlier answer for all decides, else
+    // ask() is called for one of DuplicateAnswer's values.
+    template <class Ask> bool mayReplace(Ask&& ask)
+    {
+        if (m_overwriteAll)
+            return true;
+        if (m_skipAll || m_cancelled)
+            return false;
+        switch (ask()) {
+        case SkipFile:
+            return false;
+        case SkipAll:
+            m_skipAll = true;
+            return false;
+        case OverwriteAll:
+            m_overwriteAll = true;
+            return true;
+        case CancelInstallation:
+        case PromptClosed:
+            m_cancelled = true;
+            return false;
+        default: // OverwriteFile
+            return true;
+        }
+    }
+    bool cancelled() const { return m_cancelled; }
+
+private:
+    bool m_skipAll = false;
+    bool m_overwriteAll = false;
+    bool m_cancelled = false;
+};

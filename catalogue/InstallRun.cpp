@@ -117,9 +117,7 @@ void InstallRun::start(InstallPlan plan)
         return;
     const QScopedValueRollback running(m_running, true);
     m_plan = std::move(plan);
-    m_skipAll = false;
-    m_overwriteAll = false;
-    m_continueRun = true;
+    m_answers = {};
     m_copiedTotal = 0;
     m_filesDone = 0;
     // Painted with the first status, or under the first question: not the last run's end.
@@ -148,7 +146,7 @@ void InstallRun::start(InstallPlan plan)
     // New files are not synced one by one, nor the renames of replaced ones: one sync of their
     // file system covers them all, also when an error ends the run.
     auto syncOnError = qScopeGuard([&] { runQuietly([&] { syncPlacedFiles(destination); }); });
-    for (qsizetype file = 0; file < m_plan.files.size() && m_continueRun; ++file)
+    for (qsizetype file = 0; file < m_plan.files.size() && !m_answers.cancelled(); ++file)
         installFile(m_plan.files[file], source, destination);
     syncOnError.dismiss();
     if (m_recorder)
@@ -177,26 +175,9 @@ void InstallRun::installFile(const InstallPlan::File& file, const WinFolder& sou
 
 bool InstallRun::mayWrite(const QString& destinationPath, std::optional<quint32> existing)
 {
-    if (m_overwriteAll || !existing || (*existing & AttrDirectory) != 0)
+    if (!existing || (*existing & AttrDirectory) != 0)
         return true;
-    if (m_skipAll)
-        return false;
-    switch (m_ui.askDuplicate(destinationPath)) {
-    case SkipFile:
-        return false;
-    case SkipAll:
-        m_skipAll = true;
-        return false;
-    case OverwriteAll:
-        m_overwriteAll = true;
-        return true;
-    case CancelInstallation:
-    case PromptClosed:
-        m_continueRun = false;
-        return false;
-    default:
-        return true;
-    }
+    return m_answers.mayReplace([&] { return m_ui.askDuplicate(destinationPath); });
 }
 
 void InstallRun::copyFile(const InstallPlan::File& file, const WinFolder& sourceFolder,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DuplicatePrompt.h"
 #include "InstallPlan.h"
 
 #include <QElapsedTimer>
@@ -86,9 +87,7 @@ private:
     // What the user answered, and how far the copy got: each run starts them afresh.
     qint64 m_copiedTotal = 0;
     qint64 m_filesDone = 0; // listed bytes of the files copied or skipped
-    bool m_continueRun = true;
-    bool m_skipAll = false;
-    bool m_overwriteAll = false;
+    DuplicateAnswers m_answers;
     bool m_filesPlaced = false; // since the last sync of the destination's file system
     QElapsedTimer m_sincePaint;
     qint64 m_paintInterval = PaintInterval;

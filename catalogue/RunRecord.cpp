@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "FileSystem.h"
+#include "Lookout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +26,8 @@ const QByteArray Heading("korvane-run\t1\n");
 const QLatin1String KeptPrefix("kept-");
 constexpr int HeadingLines = 7;
 constexpr qsizetype MaxNameInKept = 200; // bytes, well within any file system's 255
+// Housekeeping is no reason to hold a start: a local folder answers well within it.
+constexpr std::chrono::milliseconds tidyBudget{250};
 
 quint64 word(const char* bytes)
 {
@@ -83,12 +86,7 @@ std::optional<RecordedFile> parsedFile(const QByteArrayList& fields)
 
 void writeWhole(WinFile& file, const QByteArray& bytes)
 {
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            throw EInOutError(Win32Error::DiskFull);
-        done += written;
-    }
+    file.writeAll(bytes.constData(), bytes.size());
 }
 
 void syncFolder(const QString& hostPath)
@@ -301,13 +299,27 @@ void tidy(const QString& stateFolder)
     }
     // Only the headings are read: a start must not wait for the records' thousands of lines.
     const QStringList runs = state.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList kept;
+    QList<Lookout::Look<bool>> folderLooks;
     for (qsizetype at = 0; at < runs.size(); ++at) {
         const QString folder = state.filePath(runs[at]);
         const std::optional<RunRecord> record = RunRecord::read(folder, RunRecord::Extent::Heading);
         // A folder that is no whole record is left alone, lest a kept file go with it.
-        if (at < runs.size() - Kept ||
-            (record && !QFileInfo(record->place.destinationHost).isDir()))
+        if (at < runs.size() - Kept) {
             remove(folder);
+        } else if (record) {
+            const QString destination = record->place.destinationHost;
+            kept << folder;
+            folderLooks.append(
+                {destination, [destination] { return QFileInfo(destination).isDir(); }});
+        }
+    }
+    // The game's folders may lie on a mount that no longer answers: a record whose folder does
+    // not answer at once is kept, and the start goes on.
+    const QList<std::optional<bool>> exists = Lookout(tidyBudget).lookAll(folderLooks);
+    for (qsizetype at = 0; at < kept.size(); ++at) {
+        if (exists[at] == false)
+            remove(kept[at]);
     }
 }
 
@@ -376,18 +388,7 @@ void RunRecorder::keepReplaced(const WinFolder& destination, const QString& name
     const bool named = encoded.size() <= MaxNameInKept;
     written.backup = KeptPrefix + index + (named ? '-' + QString::fromLatin1(encoded) : QString());
     RunRecords::step();
-    if (!destination.linkInto(name, *m_opened, written.backup)) {
-        WinFile original = destination.openRead(name);
-        std::optional<WinFile> kept = m_opened->createNew(written.backup);
-        if (!kept)
-            throw EInOutError(Win32Error::AccessDenied);
-        std::array<char, 65536> buffer;
-        while (const qint64 got = original.read(buffer.data(), qint64(buffer.size())))
-            writeWhole(*kept, QByteArray::fromRawData(buffer.data(), got));
-        kept->setModified(original.version().modified);
-        kept->syncData();
-        kept->close();
-    }
+    destination.duplicateInto(name, *m_opened, written.backup);
     RunRecords::step();
     append(written);
     m_unsynced = true;

@@ -38,7 +38,7 @@ public:
         QList<RecordedFile> left;
         for (qsizetype at = m_record.files.size() - 1; at >= 0; --at) {
             const RecordedFile& file = m_record.files[at];
-            if (m_cancelled || !undo(file)) {
+            if (m_answers.cancelled() || !undo(file)) {
                 left.prepend(file);
                 continue;
             }
@@ -108,26 +108,7 @@ private:
 
     bool agreed(const RecordedFile& file)
     {
-        if (m_overwriteAll)
-            return true;
-        if (m_skipAll)
-            return false;
-        switch (m_ui.askChanged(path(file.name))) {
-        case OverwriteFile:
-            return true;
-        case OverwriteAll:
-            m_overwriteAll = true;
-            return true;
-        case SkipAll:
-            m_skipAll = true;
-            return false;
-        case CancelInstallation:
-        case PromptClosed:
-            m_cancelled = true;
-            return false;
-        default:
-            return false;
-        }
+        return m_answers.mayReplace([&] { return m_ui.askChanged(path(file.name)); });
     }
 
     // The kept file under a hidden name beside its place, then renamed to it: false, with
@@ -135,24 +116,7 @@ private:
     bool putBack(const RecordedFile& file, const QString& name)
     {
         const QString pending = freeName(QStringLiteral("restore"));
-        if (!m_kept.linkInto(file.backup, m_destination, pending)) {
-            WinFile kept = m_kept.openRead(file.backup);
-            std::optional<WinFile> copy = m_destination.createNew(pending);
-            if (!copy)
-                throw EInOutError(Win32Error::AccessDenied);
-            std::array<char, 65536> buffer;
-            while (const qint64 got = kept.read(buffer.data(), qint64(buffer.size()))) {
-                for (qint64 done = 0; done < got;) {
-                    const qint64 written = copy->write(buffer.data() + done, got - done);
-                    if (written <= 0)
-                        throw EInOutError(Win32Error::DiskFull);
-                    done += written;
-                }
-            }
-            copy->setModified(kept.version().modified);
-            copy->syncData();
-            copy->close();
-        }
+        m_kept.duplicateInto(file.backup, m_destination, pending);
         if (m_destination.renameToFreeName(pending, name))
             return true;
         m_destination.removeFile(pending);
@@ -201,9 +165,7 @@ private:
     UndoUi& m_ui;
     const WinFolder m_destination;
     const WinFolder m_kept;
-    bool m_overwriteAll = false;
-    bool m_skipAll = false;
-    bool m_cancelled = false;
+    DuplicateAnswers m_answers;
 };
 
 } // namespace

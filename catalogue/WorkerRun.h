@@ -53,7 +53,6 @@ public:
     bool isRunning() const { return m_running; }
     // As InstallRun's.
     void setPaintInterval(qint64 milliseconds) { m_run.setPaintInterval(milliseconds); }
-    qint64 copiedTotal() const { return m_run.copiedTotal(); }
     void recordRunsIn(const QString& stateFolder) { m_run.recordRunsIn(stateFolder); }
 
 Q_SIGNALS:

@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <limits>
 #include <utility>
@@ -513,6 +514,16 @@ qint64 WinFile::read(char* buffer, qint64 count)
     return done;
 }
 
+void WinFile::writeAll(const char* buffer, qint64 count)
+{
+    for (qint64 done = 0; done < count;) {
+        const qint64 written = write(buffer + done, count - done);
+        if (written <= 0)
+            throw EInOutError(Win32Error::DiskFull);
+        done += written;
+    }
+}
+
 qint64 WinFile::write(const char* buffer, qint64 count)
 {
     qint64 done = 0;
@@ -669,17 +680,27 @@ bool WinFolder::renameToFreeName(const QString& from, const QString& to) const
     return moveToFreeName(source, destination);
 }
 
-bool WinFolder::linkInto(const QString& name, const WinFolder& to, const QString& newName) const
+void WinFolder::duplicateInto(const QString& name, const WinFolder& to,
+                              const QString& newName) const
 {
     const AtName source = locate(name);
     const AtName destination = to.locate(newName);
     if (::linkat(source.folder, source.path.constData(), destination.folder,
                  destination.path.constData(), 0) == 0)
-        return true;
-    if (errno == EXDEV || errno == EPERM || errno == EMLINK || errno == EOPNOTSUPP ||
-        errno == ENOSYS)
-        return false;
-    throwErrno(errno);
+        return;
+    if (errno != EXDEV && errno != EPERM && errno != EMLINK && errno != EOPNOTSUPP &&
+        errno != ENOSYS)
+        throwErrno(errno);
+    WinFile original = openRead(name);
+    std::optional<WinFile> copy = to.createNew(newName);
+    if (!copy)
+        throw EInOutError(Win32Error::AccessDenied);
+    std::array<char, 65536> buffer;
+    while (const qint64 got = original.read(buffer.data(), qint64(buffer.size())))
+        copy->writeAll(buffer.data(), got);
+    copy->setModified(original.version().modified);
+    copy->syncData();
+    copy->close();
 }
 
 void WinFolder::syncNames() const

@@ -123,6 +123,9 @@ public:
 
     qint64 read(char* buffer, qint64 count);        // 0 at the end
     qint64 write(const char* buffer, qint64 count); // bytes written
+    // All of the bytes, however many writes that takes; a write that stores nothing fails as a
+    // full disk.
+    void writeAll(const char* buffer, qint64 count);
     qint64 size() const;
     FileVersion version() const;
     // Waits until the file's contents are on the disk.
@@ -166,10 +169,10 @@ public:
     // Renames only onto a name that nothing holds (in any letter case); false, leaving both
     // names as they were, when an entry holds it, however late it came.
     bool renameToFreeName(const QString& from, const QString& to) const;
-    // Gives the file a second name, newName in folder `to`, which nothing may hold. False, with
-    // nothing changed, when the file systems cannot do that (two file systems, or no hard
-    // links), for the caller to copy instead.
-    bool linkInto(const QString& name, const WinFolder& to, const QString& newName) const;
+    // Gives the file a second name, newName in folder `to`, which nothing may hold; where the
+    // file systems cannot do that (two file systems, or no hard links), a copy of it under that
+    // name, with its modification time, its contents on the disk. Throws when the name is taken.
+    void duplicateInto(const QString& name, const WinFolder& to, const QString& newName) const;
     // Waits until the folder's names (created, renamed, removed) are on the disk.
     void syncNames() const;
     // Waits until everything written to the folder's file system is on the disk.

@@ -59,6 +59,34 @@ void deepenAbove(QLabel* label, QWidget* below)
                        std::max(0, below->height() - extra));
 }
 
+void placeAfter(const QWidget* caption, QWidget* figure, int gap)
+{
+    figure->move(std::max(figure->x(), caption->geometry().right() + 1 + gap), figure->y());
+}
+
+void keepInside(QWidget* panel, const QWidget* content, int gap)
+{
+    const int missing = content->geometry().right() + 1 + gap - panel->width();
+    if (missing <= 0)
+        return;
+    const int windowRight = panel->parentWidget()->width() - gap;
+    const int rightward =
+        std::min(missing, std::max(0, windowRight - panel->geometry().right() - 1));
+    const int leftward = std::min(missing - rightward, panel->x());
+    panel->setGeometry(panel->x() - leftward, panel->y(), panel->width() + rightward + leftward,
+                       panel->height());
+}
+
+void wrapOver(QLabel* heading, QWidget* below, int gap)
+{
+    const int right = heading->parentWidget()->width() - gap;
+    if (heading->geometry().right() < right)
+        return;
+    heading->resize(right - heading->x(), heading->height());
+    heading->setWordWrap(true);
+    deepenAbove(heading, below);
+}
+
 void fitButton(QAbstractButton* button, int maxWidth, int maxHeight)
 {
     const QRect was = button->geometry();

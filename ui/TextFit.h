@@ -20,6 +20,17 @@ void widenBefore(QLabel* label, QWidget* field, int gap);
 // keeping that control's bottom edge.
 void deepenAbove(QLabel* label, QWidget* below);
 
+// Moves a figure right of its caption, `gap` after it, where the caption reaches past its start.
+void placeAfter(const QWidget* caption, QWidget* figure, int gap);
+
+// Widens a panel whose content reaches past its edge, to the right as far as the window allows
+// (`gap` short of its edge), then to the left.
+void keepInside(QWidget* panel, const QWidget* content, int gap);
+
+// A heading that reaches past its window's edge (`gap` short of it) wraps into two lines, over
+// the top of the control it heads.
+void wrapOver(QLabel* heading, QWidget* below, int gap);
+
 // Widens a button about its centre to its text, to at most `maxWidth`; a text still too long is
 // broken into two lines, the button growing about its centre to at most `maxHeight`.
 void fitButton(QAbstractButton* button, int maxWidth, int maxHeight);
